@@ -1,0 +1,47 @@
+// The real dialogs, unless a test has put its own answer in their place.
+#include "seams.h"
+
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace seams {
+namespace {
+WarningFn warningFn;
+FileNameFn saveFn;
+FileNameFn openFn;
+} // namespace
+
+void warning(QWidget *parent, const QString &title, const QString &text)
+{
+    if (warningFn)
+        warningFn(parent, title, text);
+    else
+        QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    return saveFn ? saveFn(parent, caption, dir, filter) : QFileDialog::getSaveFileName(parent, caption, dir, filter);
+}
+
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+{
+    return openFn ? openFn(parent, caption, dir, filter) : QFileDialog::getOpenFileName(parent, caption, dir, filter);
+}
+
+WarningFn setWarning(WarningFn fn)
+{
+    return std::exchange(warningFn, std::move(fn));
+}
+
+FileNameFn setSaveFileName(FileNameFn fn)
+{
+    return std::exchange(saveFn, std::move(fn));
+}
+
+FileNameFn setOpenFileName(FileNameFn fn)
+{
+    return std::exchange(openFn, std::move(fn));
+}
+
+} // namespace seams

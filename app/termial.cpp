@@ -1,0 +1,130 @@
+// The main window's construction, destruction, wiring and tab switch.
+#include "termial.h"
+#include "ui_termial.h"
+
+#include "log.h"
+
+#include <QFile>
+#include <QIcon>
+#include <QStandardItemModel>
+#include <QTimer>
+#include <QTranslator>
+
+termial::termial(QWidget *parent)
+    : QWidget(parent),
+      modeList{"USB", "LSB", "CWR", "CWL", "AM", "WFM", "NFM", "DIGI", "PKT", "DMR"},
+      yayinList{"0",     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
+                "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0",
+                "127.3", "131.8", "136.5", "141.3", "146.2", "150.0", "151.4", "156.7", "159.8", "162.2",
+                "165.5", "167.9", "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8",
+                "196.6", "199.5", "203.5", "206.5", "210.7", "213.8", "218.1", "221.3", "225.7", "229.1",
+                "233.6", "237.1", "241.8", "245.5", "250.3", "254.1"},
+      dmrYayinList{"0",     "63.0",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
+                   "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0", "127.3",
+                   "131.8", "136.5", "141.3", "146.2", "150.0", "151.4", "156.7", "159.8", "162.2", "165.5", "167.9",
+                   "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5", "203.5",
+                   "206.5", "210.7", "213.8", "218.1", "221.3", "225.7", "229.1", "233.6"},
+      callTypeList{"Single", "Group", "All"},
+      chTypeList{"DFM", "DMR"},
+      ui(new Ui::termial),
+      translator(new QTranslator),
+      isReading(false),
+      isSending(false),
+      timer0x40(new QTimer(this)),
+      timer0x41(new QTimer(this)),
+      timer0x43(new QTimer(this)),
+      timer0x44(new QTimer(this)),
+      isConnected(false),
+      model(new QStandardItemModel(this))
+{
+    ui->setupUi(this);
+
+    list0x40 = new QList<channel>;
+    list0x41 = new QList<channel>;
+    list0x43 = new QList<DMR>;
+    list0x44 = new QList<DMR>;
+    isReading = false;
+    isSending = false;
+
+    setWindowIcon(QIcon(QStringLiteral("://Korvane.ico")));
+    fillPortList();
+    ui->checkAll_pushButton->setEnabled(false);
+    ui->checkNotAll_pushButton->setEnabled(false);
+    initTableView();
+
+    QFile progressStyle(QStringLiteral(":/style/progressbar.qss"));
+    if (progressStyle.open(QIODevice::ReadOnly))
+        ui->load_progressBar->setStyleSheet(QString::fromUtf8(progressStyle.readAll()));
+    ui->load_progressBar->setOrientation(Qt::Horizontal);
+    ui->load_progressBar->setMaximum(1999);
+    ui->load_progressBar->setMinimum(0);
+    ui->load_progressBar->setValue(0);
+
+    for (const char *name : {"English", "中文", "Français", "بالعربية", "deutsch", "日本語", "Português",
+                             "Русский язык", "Español", "हिंदी भाषा"})
+        ui->language_comboBox->addItem(QString::fromUtf8(name));
+
+    connect(ui->language_comboBox, &QComboBox::currentIndexChanged, this, &termial::switchLanguage);
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &termial::tabWidgetSwitch);
+    connect(ui->send_btn, &QPushButton::clicked, this, &termial::send_clicked);
+    connect(ui->read_btn, &QPushButton::clicked, this, &termial::read_clicked);
+    connect(&currentSerialport, &QSerialPort::readyRead, this, &termial::currentSerialport_readyRead);
+    connect(ui->serialport_comboBox, &QComboBox::currentIndexChanged, this,
+            &termial::serialportComboBox_currentIndexChanged);
+    connect(ui->serialportLink_pushButton, &QPushButton::clicked, this, &termial::serialportLinkBtn_clicked);
+    connect(timer0x40, &QTimer::timeout, this, &termial::onTimeout0x40);
+    connect(timer0x41, &QTimer::timeout, this, &termial::onTimeout0x41);
+    connect(timer0x43, &QTimer::timeout, this, &termial::onTimeout0x43);
+    connect(timer0x44, &QTimer::timeout, this, &termial::onTimeout0x44);
+    connect(ui->channelNum_lineEdit, &QLineEdit::returnPressed, this, &termial::channelNumLineEdit_returnPressed);
+    connect(ui->checkAll_pushButton, &QPushButton::clicked, this, &termial::checkAllBtn_clicked);
+    connect(ui->checkNotAll_pushButton, &QPushButton::clicked, this, &termial::checkAllNotBtn_clicked);
+    connect(ui->save_pushButton, &QPushButton::clicked, this, &termial::saveBtn_clicked);
+    connect(ui->open_pushButton, &QPushButton::clicked, this, &termial::openBtn_clicked);
+    connect(ui->serialportFlash_pushButton, &QPushButton::clicked, this, &termial::serialportFlashBtn_clicked);
+    connect(ui->channelMaxNum_spinBox, &QSpinBox::valueChanged, this, &termial::setNumCheckedState);
+
+    QCoreApplication::removeTranslator(translator);
+    startLanguageLoad(QStringLiteral("lang_English.qm"));
+
+    ui->channelMaxNum_spinBox->setValue(10);
+}
+
+termial::~termial()
+{
+    delete list0x40;
+    delete list0x41;
+    delete list0x43;
+    delete list0x44;
+
+    const QList<QTimer *> timers = findChildren<QTimer *>();
+    for (QTimer *timer : timers) {
+        timer->stop();
+        timer->deleteLater();
+    }
+    if (currentSerialport.isOpen())
+        currentSerialport.close();
+    for (QTimer *timer : {timer0x40, timer0x41, timer0x43, timer0x44}) {
+        if (timer->isActive())
+            timer->stop();
+    }
+    disconnect(&currentSerialport, &QSerialPort::readyRead, this, &termial::currentSerialport_readyRead);
+    delete ui;
+    QCoreApplication::removeTranslator(translator);
+    delete translator;
+}
+
+void termial::tabWidgetSwitch(int index)
+{
+    WLOG() << "页面切换->" << index;
+    ui->save_pushButton->setEnabled(false);
+    ui->open_pushButton->setEnabled(false);
+    ui->send_btn->setEnabled(false);
+    ui->read_btn->setEnabled(false);
+    if (index == 0) {
+        ui->save_pushButton->setEnabled(true);
+        ui->open_pushButton->setEnabled(true);
+        ui->send_btn->setEnabled(true);
+        ui->read_btn->setEnabled(true);
+    }
+}

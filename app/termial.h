@@ -1,0 +1,148 @@
+// The main window: owns the form, the channel table, the serial link, the transfer engine and the languages.
+#pragma once
+
+#include "channel.h"
+#include "dmr.h"
+#include "serialport.h"
+#include "tools.h"
+
+#include <QList>
+#include <QModelIndex>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QStringList>
+#include <QWidget>
+
+class QJsonObject;
+class QStandardItemModel;
+class QTimer;
+class QTranslator;
+class CheckBoxDelegate;
+class ComboBoxDelegate;
+class SpinBoxDelegate;
+
+namespace Ui {
+class termial;
+}
+
+// Member functions are defined with their subsystem: app/termial.cpp (construction, wiring),
+// app/termial_link.cpp, app/termial_receive.cpp, app/termial_transfer.cpp, app/termial_files.cpp,
+// app/termial_language.cpp, table/termial_table.cpp, table/termial_convert.cpp.
+class termial : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit termial(QWidget *parent = nullptr);
+    ~termial() override;
+
+    // Serial link: a device path named on the command line, listed before the system's ports.
+    void addPortPath(const QString &path);
+    void fillPortList();
+
+    // Channel table.
+    void initTableView();
+    void initTableModel();
+    void setAllCheckState(bool checked);
+    void setNumCheckedState(int count);
+
+    // Rows and records.
+    channel rowToChannel(int row);
+    DMR rowToDmr(int row);
+    void checkedChannels(QList<channel> *list);
+    void checkedDmrs(QList<DMR> *list);
+    void viewUpdate(int row, const channel &record);
+    void viewUpdateDmr(int row, const DMR &record);
+
+    // Reply handlers, called by the receive path with the decoded reply.
+    void serialHandleCommand0x40(channel &record);
+    void serialHandleCommand0x41(channel &record);
+    void serialHandleCommand0x43(DMR &record);
+    void serialHandleCommand0x44(DMR &record);
+
+    // Channel files.
+    QString chooseSaveFileName(QWidget *parent, const QString &filter);
+    bool writeJsonFile(const QJsonObject &object, const QString &fileName);
+
+    // Languages.
+    void switchLanguage(int index);
+    void startLanguageLoad(const QString &fileName);
+    void loadingLanguage(QString fileName);
+
+    // Read access for tests and the benchmark program.
+    QStandardItemModel *tableModel() const { return model; }
+    Ui::termial *form() const { return ui; }
+
+public slots:
+    void serialportComboBox_currentIndexChanged(int index);
+    void serialportLinkBtn_clicked();
+    void currentSerialport_readyRead();
+    void readBtn_clicked();
+    void sendBtn_clicked();
+    void onTimeout0x40();
+    void onTimeout0x41();
+    void checkAllBtn_clicked();
+    void saveBtn_clicked();
+    void openBtn_clicked();
+    void channelNumLineEdit_returnPressed();
+    void checkAllNotBtn_clicked();
+    void onTimeout0x44();
+    void onTimeout0x43();
+    void serialportFlashBtn_clicked();
+    void tabWidgetSwitch(int index);
+
+private slots:
+    void send_clicked();
+    void read_clicked();
+    void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
+
+private:
+    // Value lists; a code is the position of its text.
+    QStringList modeList;
+    QStringList yayinList;
+    QStringList dmrYayinList;
+    QStringList callTypeList;
+    QStringList chTypeList;
+
+    Ui::termial *ui;
+    Tools rxTools;
+    SerialPort serialPort;
+    QTranslator *translator;
+
+    bool isReading;
+    bool isSending;
+    QTimer *timer0x40;
+    QTimer *timer0x41;
+    QTimer *timer0x43;
+    QTimer *timer0x44;
+    int retry0x40 = 0;
+    int retry0x41 = 0;
+    int retry0x43 = 0;
+    int retry0x44 = 0;
+    channel current0x40;
+    channel current0x41;
+    DMR current0x43;
+    DMR current0x44;
+    QList<channel> *list0x40 = nullptr;
+    QList<channel> *list0x41 = nullptr;
+    QList<DMR> *list0x43 = nullptr;
+    QList<DMR> *list0x44 = nullptr;
+
+    QList<QSerialPortInfo> portInfoList;
+    QSerialPortInfo currentPortInfo;
+    QSerialPort currentSerialport;
+    bool isConnected;
+
+    QStandardItemModel *model;
+
+    // Cell editors, owned by the window as their parent.
+    CheckBoxDelegate *checkBoxDelegate = nullptr;
+    ComboBoxDelegate *modeDelegate = nullptr;
+    ComboBoxDelegate *yayinDelegate = nullptr;
+    ComboBoxDelegate *dmrYayinDelegate = nullptr;
+    ComboBoxDelegate *callTypeDelegate = nullptr;
+    SpinBoxDelegate *ccDelegate = nullptr;
+    SpinBoxDelegate *slotDelegate = nullptr;
+    SpinBoxDelegate *idDelegate = nullptr;
+    ComboBoxDelegate *chTypeDelegate = nullptr;
+};

@@ -1,0 +1,2 @@
+// The JSON channel file format.
+#include "channelfile.h"

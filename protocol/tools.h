@@ -1,0 +1,32 @@
+// Frame building helpers (CRC, header) and the receive buffer that cuts frames from a byte stream.
+#pragma once
+
+#include <QByteArray>
+#include <QObject>
+
+class Tools : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Tools(QObject *parent = nullptr);
+
+    // CRC-16/CCITT-FALSE (poly 0x1021, init 0xFFFF, no reflection, no final xor).
+    static quint16 crc16(const quint8 *data, quint8 length);
+
+    // Appends crc16 of the whole array, high byte first.
+    static void appendCrc(QByteArray &frame);
+    // Puts the four 0xA5 header bytes in front.
+    static void prependHeader(QByteArray &frame);
+
+    // Receive path: appends bytes to the buffer and returns the first complete, valid frame
+    // (or an empty array). Defined with the serial receive code.
+    QByteArray extractFrame(const QByteArray &bytes);
+    bool checkFrame(const QByteArray &frame);
+
+    const QByteArray &buffer() const { return m_buffer; }
+
+    static constexpr int kMaxFrame = 260;
+
+private:
+    QByteArray m_buffer;
+};
