@@ -4,5 +4,89 @@
 #include "channel.h"
 #include "dmr.h"
 
+#include <QByteArray>
 #include <QJsonObject>
 #include <QList>
+#include <QString>
+
+class QJsonDocument;
+struct QJsonParseError;
+
+// One channel of a file: the bytes of a row's analog record and of its DMR record that the file keeps.
+// The DMR record's own channel number is not kept; both records share the analog one.
+struct ChannelFileEntry {
+    quint8 channelHigh = 0;
+    quint8 channelLow = 0;
+    QByteArray channelName;
+    quint8 vfoaFrequency1 = 0;
+    quint8 vfoaFrequency2 = 0;
+    quint8 vfoaFrequency3 = 0;
+    quint8 vfoaFrequency4 = 0;
+    quint8 vfobFrequency1 = 0;
+    quint8 vfobFrequency2 = 0;
+    quint8 vfobFrequency3 = 0;
+    quint8 vfobFrequency4 = 0;
+    quint8 vfoaMode = 0;
+    quint8 vfobMode = 0;
+    quint8 emitYayin = 0;
+    quint8 receiveYayin = 0;
+
+    quint8 callFormat = 0;
+    quint8 txCc = 0;
+    quint8 rxCc = 0;
+    quint8 slot = 0;
+    quint8 callId1 = 0;
+    quint8 callId2 = 0;
+    quint8 callId3 = 0;
+    quint8 callId4 = 0;
+    quint8 ownId1 = 0;
+    quint8 ownId2 = 0;
+    quint8 ownId3 = 0;
+    quint8 ownId4 = 0;
+    quint8 chType = 0;
+    quint8 rxCtcss = 0;
+    quint8 txCtcss = 0;
+    quint8 sqlevel = 0;
+    quint8 spkgain = 0;
+    quint8 dmodGain = 0;
+    quint8 scrEn = 0;
+    quint8 scrSeed1 = 0;
+    quint8 scrSeed2 = 0;
+    quint8 chBsMode = 0;
+
+    void fill(const channel &analog, const DMR &dmr);
+    quint16 channelNumber() const;
+    // The channel object of the file: 37 members, the name as text, every other member one byte.
+    QJsonObject toJsonObject() const;
+};
+
+// The top-level object: one member per channel, keyed by its number in decimal. Records are paired
+// by position up to the shorter list; a later pair with the same channel number replaces an earlier one.
+QJsonObject channelFileObject(const QList<channel> &channels, const QList<DMR> &dmrs);
+// The file's content: the object as indented JSON (four spaces, one member per line, '\n' line ends).
+QByteArray channelFileText(const QJsonObject &object);
+QByteArray channelFileText(const QList<channel> &channels, const QList<DMR> &dmrs);
+
+// A file read back: one analog and one DMR record per channel object, in the object's order.
+struct ChannelFileRecords {
+    QList<channel> channels;
+    QList<DMR> dmrs;
+};
+
+// Reading is lenient: a top level that is not an object gives no records, an entry that is not an
+// object reads as an empty one, a missing or non-integral number reads as 0, an integer keeps its low
+// 8 bits, a missing name reads as empty and a name keeps its UTF-8 bytes exactly (not cut, not filled).
+// The channel number comes from each entry's channelHigh/channelLow; the keys are not looked at.
+channel channelFromFileEntry(const QJsonObject &entry);
+DMR dmrFromFileEntry(const QJsonObject &entry);
+ChannelFileRecords parseChannelFile(const QJsonDocument &document);
+// Parses JSON text; on a syntax error returns no records and, when asked, the parser's error
+// (its errorString() is the text to report).
+ChannelFileRecords parseChannelFile(const QByteArray &text, QJsonParseError *error = nullptr);
+
+// Writes the bytes through QSaveFile, in text mode: an existing file stays untouched until the new
+// content is completely written and committed. On failure returns false and, when asked, the reason.
+bool writeChannelFile(const QString &fileName, const QByteArray &text, QString *errorString = nullptr);
+// Reads and parses a whole file. Returns false when the file cannot be opened or is not JSON, with
+// the reason when asked; the records are then left empty.
+bool readChannelFile(const QString &fileName, ChannelFileRecords *records, QString *errorString = nullptr);
