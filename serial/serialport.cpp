@@ -20,28 +20,38 @@ void SerialPort::configurePort(const QSerialPortInfo &info, QSerialPort &port)
 
 void SerialPort::takeFirst40ListWrite(QList<channel> &list, channel &current, QSerialPort &port)
 {
-    Q_UNUSED(list);
-    Q_UNUSED(current);
-    Q_UNUSED(port);
+    current = list.takeFirst();
+    current.setCommand(0x40);
+    current.setSize(29);
+    port.write(channelService.buildWriteFrame(current));
 }
 
 void SerialPort::takeFirst41ListWrite(QList<channel> &list, channel &current, QSerialPort &port)
 {
-    Q_UNUSED(list);
-    Q_UNUSED(current);
-    Q_UNUSED(port);
+    current = list.takeFirst();
+    current.setCommand(0x41);
+    current.setSize(5);
+    port.write(channelService.buildReadFrame(current));
 }
 
 void SerialPort::takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
 {
-    Q_UNUSED(list);
-    Q_UNUSED(current);
-    Q_UNUSED(port);
+    current = list.takeFirst();
+    current.setCommand(0x43);
+    current.setSize(29);
+    const QByteArray frame = dmrService.buildWriteFrame(current);
+    CLOG() << "0x43 发送的数据"
+           << "\n\t" + tlog::hex(frame);
+    port.write(frame);
 }
 
 void SerialPort::takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
 {
-    Q_UNUSED(list);
-    Q_UNUSED(current);
-    Q_UNUSED(port);
+    current = list.takeFirst();
+    current.setCommand(0x44);
+    current.setSize(5);
+    const QByteArray frame = dmrService.buildReadFrame(current);
+    CLOG() << "发送的数据"
+           << "\n\t" + tlog::hex(frame);
+    port.write(frame);
 }
