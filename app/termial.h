@@ -96,6 +96,20 @@ private slots:
     void read_clicked();
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
 
+public:
+    // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs joined.
+    static QString compactChannelList(QList<quint16> numbers);
+
+private:
+    // True when a reply is stale: it names a channel but not the one whose frame is in flight.
+    static bool isStaleReply(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight);
+    // What happens when a command's queue has run empty, on a reply or on a skip.
+    void endOfQueue0x40();
+    void endOfQueue0x41();
+    void endOfQueue0x43();
+    void endOfQueue0x44();
+    void reportFailures(const QList<quint16> &failed);
+
 private:
     // Value lists; a code is the position of its text.
     QStringList modeList;
@@ -145,4 +159,8 @@ private:
     SpinBoxDelegate *slotDelegate = nullptr;
     SpinBoxDelegate *idDelegate = nullptr;
     ComboBoxDelegate *chTypeDelegate = nullptr;
+
+    // Channels skipped after their resends during the current write and read.
+    QList<quint16> failedWrite;
+    QList<quint16> failedRead;
 };
