@@ -221,7 +221,9 @@ bool writeChannelFile(const QString &fileName, const QByteArray &text, QString *
             *errorString = file.errorString();
         return false;
     }
-    if (file.write(text) != text.size()) {
+    // QSaveFile::commit() misses a failure of the buffered bytes it flushes while closing and would
+    // replace the old file with a truncated one (disk full), so flush and check before committing.
+    if (file.write(text) != text.size() || !file.flush()) {
         // Keep the write's reason before cancelling; the previous file stays in place.
         if (errorString)
             *errorString = file.errorString();
