@@ -2,37 +2,231 @@
 #include "termial.h"
 #include "ui_termial.h"
 
+#include "checkboxdelegate.h"
+#include "comboboxdelegate.h"
 #include "log.h"
+#include "seams.h"
+#include "spinboxdelegate.h"
+#include "tablecolumns.h"
+
+#include <QCoreApplication>
+#include <QHeaderView>
+#include <QItemSelection>
+#include <QStandardItemModel>
+
+namespace
+{
+
+constexpr int tableRows = 1000;
+constexpr int progressStep = 100;
+// Rows sampled when sizing the columns: the widest cell of a fresh table is its header or a
+// three-digit channel number, so looking at every row only costs start-up time.
+constexpr int sizingSampleRows = 200;
+
+void setEditable(QStandardItem *item, bool editable)
+{
+    const Qt::ItemFlags flags = item->flags();
+    const Qt::ItemFlags wanted = editable ? flags | Qt::ItemIsEditable : flags & ~Qt::ItemIsEditable;
+    // Only real changes: each flag change is announced and runs the enabling rule again.
+    if (wanted != flags)
+        item->setFlags(wanted);
+}
+
+} // namespace
 
 void termial::initTableView()
 {
+    ui->tableView->setModel(model);
+
+    checkBoxDelegate = new CheckBoxDelegate(this);
+    modeDelegate = new ComboBoxDelegate(modeList, this);
+    yayinDelegate = new ComboBoxDelegate(yayinList, this);
+    dmrYayinDelegate = new ComboBoxDelegate(dmrYayinList, this);
+    callTypeDelegate = new ComboBoxDelegate(callTypeList, this);
+    ccDelegate = new SpinBoxDelegate(0, 15, this);
+    slotDelegate = new SpinBoxDelegate(1, 2, this);
+    idDelegate = new SpinBoxDelegate(0, 16777215, this);
+    chTypeDelegate = new ComboBoxDelegate(chTypeList, this);
+
+    QTableView *view = ui->tableView;
+    view->setItemDelegateForColumn(ColCheck, checkBoxDelegate);
+    view->setItemDelegateForColumn(ColVfoaMode, modeDelegate);
+    view->setItemDelegateForColumn(ColVfobMode, modeDelegate);
+    view->setItemDelegateForColumn(ColEmitYayin, yayinDelegate);
+    view->setItemDelegateForColumn(ColReceiveYayin, yayinDelegate);
+    view->setItemDelegateForColumn(ColRxCtcss, dmrYayinDelegate);
+    view->setItemDelegateForColumn(ColTxCtcss, dmrYayinDelegate);
+    view->setItemDelegateForColumn(ColCallType, callTypeDelegate);
+    view->setItemDelegateForColumn(ColTxCc, ccDelegate);
+    view->setItemDelegateForColumn(ColRxCc, ccDelegate);
+    view->setItemDelegateForColumn(ColSlot, slotDelegate);
+    view->setItemDelegateForColumn(ColCallId, idDelegate);
+    view->setItemDelegateForColumn(ColOwnId, idDelegate);
+    view->setItemDelegateForColumn(ColChType, chTypeDelegate);
+
+    connect(model, &QStandardItemModel::dataChanged, this, &termial::onDataChanged);
+    initTableModel();
 }
 
+// The items are built with the model's signals blocked: one notice per cell would run the
+// enabling rule some 20000 times. The flags are set directly to what that rule leaves behind for
+// an empty row: columns 9 to 15 read-only, 16 to 18 still editable.
 void termial::initTableModel()
 {
+    QTableView *view = ui->tableView;
+    view->setUpdatesEnabled(false);
+
+    model->setColumnCount(ColumnCount);
+    model->setHorizontalHeaderLabels(
+        {"-", "    CHANNEL    ", "  NAME  ", "    VFA_FREQ(Hz)    ", "    VFB_FREQ(Hz)    ",
+         "    VFA_MODE    ", "    VFB_MODE    ", "    T_CTCSS    ", "    R_CTCSS    ", "    call_type    ",
+         "    Tx_cc    ", "    Rx_cc    ", "     slot     ", "    Call_id    ", "    Own_id    ",
+         "    Ch_type    ", "    Rx_ctcss    ", "    Tx_ctcss    ", "    sqlevel    "});
+    view->verticalHeader()->hide();
+    model->setRowCount(tableRows);
+
+    const bool wasBlocked = model->blockSignals(true);
+    for (int row = 0; row < tableRows; ++row) {
+        for (int column = 0; column < ColumnCount; ++column) {
+            auto *item = new QStandardItem;
+            item->setTextAlignment(Qt::AlignCenter);
+            if (column == ColCheck) {
+                item->setCheckable(true);
+                item->setCheckState(Qt::Unchecked);
+                item->setText(QString());
+            } else if (column == ColChannel) {
+                item->setData(row, Qt::DisplayRole);
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            } else if (column >= ColCallType && column <= ColChType) {
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            }
+            model->setItem(row, column, item);
+        }
+    }
+    model->blockSignals(wasBlocked);
+    // One notice for the whole build, on the columns the enabling rule leaves alone; the rule's
+    // outcome for the others is already in their flags.
+    emit model->dataChanged(model->index(0, ColCheck), model->index(tableRows - 1, ColVfobFreq), {});
+    emit model->dataChanged(model->index(0, ColRxCtcss), model->index(tableRows - 1, ColSqlevel), {});
+
+    view->setUpdatesEnabled(true);
+    view->horizontalHeader()->setResizeContentsPrecision(sizingSampleRows);
+    view->resizeColumnsToContents();
 }
 
-void termial::setAllCheckState(bool /*checked*/)
+void termial::setAllCheckState(bool checked)
 {
+    const int rows = model->rowCount();
+    ui->load_progressBar->setMaximum(rows);
+    ui->load_progressBar->setValue(0);
+    const bool wasBlocked = model->blockSignals(true);
+    const Qt::CheckState state = checked ? Qt::Checked : Qt::Unchecked;
+    for (int row = 0; row < rows; ++row) {
+        if (QStandardItem *item = model->item(row, ColCheck))
+            item->setCheckState(state);
+        if (row % progressStep == 0) {
+            ui->load_progressBar->setValue(row);
+            QCoreApplication::processEvents();
+        }
+    }
+    ui->load_progressBar->setValue(rows);
+    model->blockSignals(wasBlocked);
+    emit model->dataChanged(model->index(0, ColCheck), model->index(rows - 1, ColCheck), {});
 }
 
-void termial::setNumCheckedState(int /*count*/)
+void termial::setNumCheckedState(int count)
 {
+    const int rows = model->rowCount();
+    if (count < 0 || count > rows) {
+        WLOG() << "无效的行数范围:" << count;
+        return;
+    }
+    ui->load_progressBar->setMaximum(count);
+    ui->load_progressBar->setValue(0);
+    const bool wasBlocked = model->blockSignals(true);
+    for (int row = 0; row < rows; ++row) {
+        if (QStandardItem *item = model->item(row, ColCheck))
+            item->setCheckState(Qt::Unchecked);
+    }
+    for (int row = 0; row < count; ++row) {
+        if (QStandardItem *item = model->item(row, ColCheck))
+            item->setCheckState(Qt::Checked);
+        if (row % progressStep == 0) {
+            ui->load_progressBar->setValue(row);
+            QCoreApplication::processEvents();
+        }
+    }
+    ui->load_progressBar->setValue(count);
+    model->blockSignals(wasBlocked);
+    emit model->dataChanged(model->index(0, ColCheck), model->index(rows - 1, ColCheck), {});
+    WLOG() << "已勾选 0 ~" << count << "行";
 }
 
+// The buttons stay disabled while the event loop runs inside the bulk check, so a second click
+// cannot start another one inside the first.
 void termial::checkAllBtn_clicked()
 {
+    ui->checkAll_pushButton->setEnabled(false);
+    ui->checkNotAll_pushButton->setEnabled(false);
+    setAllCheckState(true);
+    ui->checkAll_pushButton->setEnabled(true);
+    ui->checkNotAll_pushButton->setEnabled(true);
 }
 
 void termial::checkAllNotBtn_clicked()
 {
+    ui->checkAll_pushButton->setEnabled(false);
+    ui->checkNotAll_pushButton->setEnabled(false);
+    setAllCheckState(false);
+    ui->checkAll_pushButton->setEnabled(true);
+    ui->checkNotAll_pushButton->setEnabled(true);
 }
 
 void termial::channelNumLineEdit_returnPressed()
 {
+    const int rows = model->rowCount();
+    bool ok = false;
+    const int row = ui->channelNum_lineEdit->text().toInt(&ok, 10);
+    if (!ok || row < 0 || row >= rows) {
+        seams::warning(this, tr("警告"), tr("请输入有效的行号 (0~%1)").arg(rows - 1));
+        return;
+    }
+    QTableView *view = ui->tableView;
+    view->clearSelection();
+    const QItemSelection selection(model->index(row, 0), model->index(row, model->columnCount() - 1));
+    view->selectionModel()->select(selection, QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    view->scrollTo(model->index(row, 0), QAbstractItemView::PositionAtCenter);
+    view->setFocus();
 }
 
-void termial::onDataChanged(const QModelIndex &/*topLeft*/, const QModelIndex &/*bottomRight*/, const QList<int> &/*roles*/)
+// DMR columns are editable only in a row whose VFO A or VFO B mode is "DMR"; the two DMR tone
+// columns also need the channel type to be empty or "DFM". Squelch (column 18) is never opened
+// here, only closed.
+void termial::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
+                            const QList<int> & /*roles*/)
 {
+    if (topLeft.column() > ColChType || bottomRight.column() < ColVfoaMode ||
+        topLeft.row() > bottomRight.row())
+        return;
+    const QLatin1String dmr("DMR");
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
+        const auto text = [this, row](int column) {
+            const QStandardItem *item = model->item(row, column);
+            return item ? item->text() : QString();
+        };
+        const bool dmrRow = text(ColVfoaMode) == dmr || text(ColVfobMode) == dmr;
+        const QString chType = text(ColChType);
+        const bool tonesAllowed = chType.isEmpty() || chType == QLatin1String("DFM");
+        for (int column = ColCallType; column <= ColSqlevel; ++column) {
+            QStandardItem *item = model->item(row, column);
+            if (!item)
+                continue;
+            if (!dmrRow)
+                setEditable(item, false);
+            else if (column <= ColChType)
+                setEditable(item, true);
+            else if (column <= ColTxCtcss)
+                setEditable(item, tonesAllowed);
+        }
+    }
 }
-

@@ -1,0 +1,20 @@
+// A column delegate that edits a cell by choosing one text of a fixed list.
+#pragma once
+
+#include <QStringList>
+#include <QStyledItemDelegate>
+
+class ComboBoxDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+public:
+    ComboBoxDelegate(const QStringList &items, QObject *parent = nullptr);
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override;
+
+private:
+    QStringList items;
+};
