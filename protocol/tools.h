@@ -20,6 +20,11 @@ public:
 
     // Receive path: appends bytes to the buffer and returns the first complete, valid frame
     // (or an empty array). Defined with the serial receive code.
+    //
+    // One frame per call; bytes behind it wait for the next call. A candidate that fails its
+    // checks costs only its first header byte, so a frame inside it is still found, and while the
+    // first candidate is incomplete a complete valid frame at a later header is taken at once.
+    // Between calls the buffer starts with a header, or holds at most three trailing 0xA5 bytes.
     QByteArray extractFrame(const QByteArray &bytes);
     bool checkFrame(const QByteArray &frame);
 
@@ -28,5 +33,7 @@ public:
     static constexpr int kMaxFrame = 260;
 
 private:
+    void dropUnusable();
+
     QByteArray m_buffer;
 };

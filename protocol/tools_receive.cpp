@@ -2,14 +2,129 @@
 #include "log.h"
 #include "tools.h"
 
+namespace
+{
+
+const char headerBytes[] = {char(0xA5), char(0xA5), char(0xA5), char(0xA5)};
+const QByteArrayView header(headerBytes, 4);
+
+// A header that may be starting at the end of the buffer is at most this long.
+constexpr qsizetype kHeaderTail = 3;
+
+enum class Verdict { Valid, TooShort, Inconsistent, BadCrc };
+
+struct Inspection {
+    Verdict verdict;
+    quint16 computed = 0;
+    quint16 received = 0;
+};
+
+// The checks of checkFrame without its log lines, so the look-ahead can test candidates
+// it may later see again without writing them twice.
+Inspection inspect(const char *data, qsizetype length)
+{
+    if (length < 7)
+        return {Verdict::TooShort};
+    const int size = quint8(data[4]);
+    // A size below 2 leaves no CRC to cover; only a caller other than extractFrame gets here.
+    if (size + 5 > length || size < 2)
+        return {Verdict::Inconsistent};
+    const quint16 computed = Tools::crc16(reinterpret_cast<const quint8 *>(data + 4), quint8(size - 1));
+    const quint16 received = quint16(quint8(data[length - 2]) << 8 | quint8(data[length - 1]));
+    return {computed == received ? Verdict::Valid : Verdict::BadCrc, computed, received};
+}
+
+qsizetype frameLength(const QByteArray &buffer, qsizetype pos)
+{
+    return qsizetype(quint8(buffer.at(pos + 4))) + 5;
+}
+
+// Start of the first complete, valid frame whose header lies after `after`, or -1. The caller
+// only asks while the candidate at `after` is incomplete, so fewer than 260 bytes are searched.
+qsizetype laterValidFrame(const QByteArray &buffer, qsizetype after)
+{
+    for (qsizetype p = buffer.indexOf(header, after + 1); p >= 0; p = buffer.indexOf(header, p + 1)) {
+        if (p + 5 > buffer.size())
+            break;
+        const qsizetype len = frameLength(buffer, p);
+        if (p + len <= buffer.size() && inspect(buffer.constData() + p, len).verdict == Verdict::Valid)
+            return p;
+    }
+    return -1;
+}
+
+} // namespace
+
+// Between calls the buffer either starts with a header or holds at most three 0xA5 bytes (the
+// start of a header that may be arriving); while it waits for a frame it holds less than one
+// largest frame.
+void Tools::dropUnusable()
+{
+    const qsizetype pos = m_buffer.indexOf(header);
+    if (pos < 0) {
+        qsizetype tail = 0;
+        while (tail < kHeaderTail && tail < m_buffer.size() &&
+               quint8(m_buffer.at(m_buffer.size() - 1 - tail)) == 0xA5)
+            ++tail;
+        m_buffer.remove(0, m_buffer.size() - tail);
+    } else if (pos > 0) {
+        m_buffer.remove(0, pos);
+    }
+}
+
 QByteArray Tools::extractFrame(const QByteArray &bytes)
 {
     m_buffer.append(bytes);
-    return QByteArray(); // filled in with the serial link
+    for (;;) {
+        qsizetype pos = m_buffer.indexOf(header);
+        if (pos < 0 || pos + 5 > m_buffer.size()) {
+            dropUnusable();
+            return QByteArray();
+        }
+        qsizetype len = frameLength(m_buffer, pos);
+        if (pos + len > m_buffer.size()) {
+            // A stray 0xA5 or a corrupted size byte must not hold back an answer that is
+            // already complete behind it.
+            pos = laterValidFrame(m_buffer, pos);
+            if (pos < 0) {
+                dropUnusable();
+                return QByteArray();
+            }
+            len = frameLength(m_buffer, pos);
+        }
+
+        const QByteArray candidate = m_buffer.mid(pos, len);
+        PLOG() << "完整数据包(crc未校验)：" << tlog::hex(candidate);
+        if (!checkFrame(candidate)) {
+            PLOG() << "crc校验失败" << tlog::hex(m_buffer);
+            // Only this header is known to be false; a real frame may start inside the span.
+            m_buffer.remove(0, pos + 1);
+            continue;
+        }
+
+        m_buffer.remove(0, pos + len);
+        dropUnusable();
+        if (quint8(candidate.at(5)) != 0x47)
+            PLOG() << "返回解析出来的数据包:" << tlog::hex(candidate);
+        return candidate;
+    }
 }
 
 bool Tools::checkFrame(const QByteArray &frame)
 {
-    Q_UNUSED(frame);
+    const Inspection result = inspect(frame.constData(), frame.size());
+    switch (result.verdict) {
+    case Verdict::Valid:
+        return true;
+    case Verdict::TooShort:
+        PLOG() << "数据长度不足，最小长度：7，实际长度：" << frame.size();
+        return false;
+    case Verdict::Inconsistent:
+        return false;
+    case Verdict::BadCrc:
+        PLOG() << "CRC校验失败，计算值：" << QString::number(result.computed, 16) << "，接收值："
+               << QString::number(result.received, 16);
+        return false;
+    }
     return false;
 }
