@@ -1,18 +1,69 @@
-// Run-time language switching: catalogues loaded on the global thread pool.
+// Run-time language switching: catalogues loaded on the global thread pool, installed on the GUI thread.
 #include "termial.h"
 #include "ui_termial.h"
 
 #include "log.h"
 
-void termial::switchLanguage(int /*index*/)
+#include <QCoreApplication>
+#include <QFutureWatcher>
+#include <QTranslator>
+#include <QtConcurrent/QtConcurrentRun>
+
+#include <iterator>
+
+namespace
 {
+// In the order of the names in language_comboBox.
+const char *const catalogueFiles[] = {
+    "lang_English.qm",  "lang_Chinese.qm",    "lang_French.qm",  "lang_Arabic.qm",  "lang_German.qm",
+    "lang_Japanese.qm", "lang_Portuguese.qm", "lang_Russian.qm", "lang_Spanish.qm", "lang_Hindi.qm",
+};
+} // namespace
+
+void termial::switchLanguage(int index)
+{
+    QCoreApplication::removeTranslator(translator);
+    if (index < 0 || index >= int(std::size(catalogueFiles))) {
+        WLOG() << "未知语言选项:" << index;
+        startLanguageLoad(QStringLiteral("lang_English.qm"));
+        return;
+    }
+    startLanguageLoad(QString::fromLatin1(catalogueFiles[index]));
 }
 
-void termial::startLanguageLoad(const QString &/*fileName*/)
+void termial::startLanguageLoad(const QString &fileName)
 {
+    // Every load fills a translator of its own, created here so that it belongs to the GUI thread; two
+    // loads in flight therefore never share one. The translator is a child of the watcher, so a load that
+    // is overtaken by a later one is freed together with its watcher.
+    const quint64 request = ++languageRequest;
+    auto *watcher = new QFutureWatcher<void>(this);
+    auto *loaded = new QTranslator(watcher);
+    QFuture<void> future = QtConcurrent::run(&termial::loadingLanguage, this, loaded, fileName);
+    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, loaded, request] {
+        // Loads may finish in any order; only the one asked for last is installed.
+        if (request == languageRequest) {
+            QCoreApplication::removeTranslator(translator);
+            delete translator;
+            loaded->setParent(nullptr);
+            translator = loaded;
+            QCoreApplication::installTranslator(translator);
+            ui->retranslateUi(this);
+            // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps its own.
+            if (isConnected)
+                ui->serialportLink_pushButton->setText(tr("断开"));
+            if (isSending)
+                ui->send_btn->setText(tr("发送中..."));
+            if (isReading)
+                ui->read_btn->setText(tr("正在读取.."));
+        }
+        watcher->deleteLater();
+    });
+    watcher->setFuture(future);
 }
 
-void termial::loadingLanguage(QString /*fileName*/)
+void termial::loadingLanguage(QTranslator *target, QString fileName)
 {
+    if (!target->load(fileName, QStringLiteral(":/language/")))
+        WLOG() << "查找翻译文件失败";
 }
-

@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>فتح ملف جسون</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>حفظ</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>حفظ ملف القناة</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>حفظ الملف</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>لا اختيار</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>اختيار كامل</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>كتابة ملف القناة</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>تحديث قائمة المسلسل</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>أرسل</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>إرسال . . .</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>إرسال البيانات إلى جهاز فحص القناة</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>إلغاء</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>سريع قناة الاختيار</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>فتح</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>محطة التحكم</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>قطع الاتصال</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>المسلسل الميناء غير متصل !</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>إرسال .</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>قراءة ..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>لم تنجح في فتح المنفذ التسلسلي ،</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>برمجة</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>حذر</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>يرجى إدخال رقم خط صالح</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>الرجاء اختيار المنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>قرأ</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>قراءة التحقق من بيانات القناة من الجهاز</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>الانتقال إلى قناة</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>القفز إلى المقابلة رقم القناة</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>ربط</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>اتصال تسلسلي</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>اختيار اللغة</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>لم يتم حفظ الملف: %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>انقطع الاتصال بالمنفذ التسلسلي: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>فشل نقل %1 من القنوات: %2</translation>
+    </message>
+</context>
+</TS>

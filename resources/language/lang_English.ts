@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>Open JSON File</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>Save channel file</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Save the file</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Deselect all</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>Write channel file</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>Refresh serial port list</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>Sending ..</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>Send the selected channel data to the device</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>deselect all</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>Quickly select channels</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>Control terminal</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>Not connected to serial port!</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>Writing..</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>Reading..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>The serial port was not successfully opened,</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>Programming</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>Please enter a valid line number</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>Please select the corresponding serial port</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Read</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>Read the selected channel data from the device</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>Jump to Channel</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>Jump to the corresponding channel number</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>Connect serial port</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>Choose language</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>The file was not saved: %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>The connection to the serial port was lost: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>%1 channel(s) failed: %2</translation>
+    </message>
+</context>
+</TS>

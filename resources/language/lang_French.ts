@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>Ouvrir le fichier JSON</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Sauvegarder</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>Enregistrer le fichier Channel</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Sauvegarder le fichier</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Tout n'est pas sélectionné</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Tout sélectionner</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>Écrire un fichier de canal</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>Actualiser la liste des ports série</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Envoyer</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>Envoyé. ...</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>Envoyer les données du canal coché à l'appareil</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>Annuler toute la sélection</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>Cochez le canal rapidement</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>Terminal de contrôle</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Déconnecter</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>Port série non connecté!</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>Envoi en cours...</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>Lecture en cours..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>Pas réussi à ouvrir le port série,</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>Programmation</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Avertissement</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>Veuillez entrer un numéro de ligne valide</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>Veuillez sélectionner le port série correspondant</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Lire</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>Lecture des données du canal coché depuis l'appareil</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>Aller à Channel</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>Passer au numéro de canal correspondant</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Connexion</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>Connecter le port série</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>Choisir une langue</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>Le fichier n'a pas été enregistré : %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>La connexion au port série a été perdue : %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>Échec du transfert de %1 canal(aux) : %2</translation>
+    </message>
+</context>
+</TS>

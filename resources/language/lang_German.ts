@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>JSON-Datei öffnen</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Konservierung</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>Kanaldatei speichern</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Datei speichern</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Nicht ausgewählt</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Alle auswählen</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>Kanaldatei schreiben</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>Liste serieller Ports aktualisieren</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>senden</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>Senden ..</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>Senden der ausgewählten Kanaldaten an das Gerät</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>Alle deaktivieren</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>Kanäle schnell auswählen</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>offen</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>Steuerterminal</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Verbindung trennen</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>Nicht an die serielle Schnittstelle angeschlossen!</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>Senden..</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>Lesen..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>Die serielle Schnittstelle wurde nicht erfolgreich geöffnet,</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>Programmierung</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Achtung</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>Bitte geben Sie eine gültige Zeilennummer ein</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>Bitte wählen Sie die entsprechende serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>lesen</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>Lesen der ausgewählten Kanaldaten vom Gerät</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>Zum Kanal springen</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>Zur entsprechenden Kanalnummer springen</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>verbinden</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>Serielle Schnittstelle anschließen</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>Sprache wählen</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>Die Datei wurde nicht gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>Die Verbindung zur seriellen Schnittstelle wurde unterbrochen: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>Übertragung von %1 Kanal/Kanälen fehlgeschlagen: %2</translation>
+    </message>
+</context>
+</TS>

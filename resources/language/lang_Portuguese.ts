@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>Abrir o ficheiro JSON</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>preservação</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>Gravar o ficheiro do canal</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Guardar arquivo</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Não escolhido nada</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>Gravar o ficheiro do canal</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>Actualizar a lista de portas seriais</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>enviar</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>Envio ..</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>Enviar os dados do canal seleccionados para o dispositivo</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>desmarcar tudo</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>Seleccione rapidamente os canais</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>aberto</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>Terminal de controlo</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Desligar a ligação</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>Não está ligado à porta serial!</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>Envio..</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>Leitura..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>A porta serial não foi aberta com sucesso,</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>programação</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>Indique por favor um número de linha válido</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>Seleccione por favor a porta de série correspondente</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>ler</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>Ler os dados do canal seleccionados a partir do dispositivo</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>Salta para Channel</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>Ir para o número do canal correspondente</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>conectar</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>Ligar a porta serial</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>Escolha a língua</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>O ficheiro não foi guardado: %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>A ligação à porta serial foi perdida: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>Falha na transferência de %1 canal(is): %2</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ru" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>Открыть файл JSON</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>Захаваць файл каналу</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Сохранить файл</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>Очистить выбор</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>Запісаць файл каналу</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>Абнавіць спіс серыйных портаў</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>Отправлено..</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>Отправить выделенные данные канала на устройство</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>вылучыць усе</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>Хутка вылучыць канали</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Открыть</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>Терминал управления</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Отключить соединение</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>Не подключен к последовательному порту!</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>Отправляется..</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>Читаю..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>Не удалось открыть порт,</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>Программирование</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>предупреждение</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>Введите правильный номер строки</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>Выберите соответствующий порт</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Читать</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>Прочитать выделенные данные канала с устройства</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>Скачать Channel</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>Перайсці да адпаведнага ліку каналу</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Подключение</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>Падключыць серыйны порт</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>Вылучыце мову</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>Файл не сохранён: %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>Соединение с последовательным портом потеряно: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>Не удалось передать каналов: %1 (%2)</translation>
+    </message>
+</context>
+</TS>

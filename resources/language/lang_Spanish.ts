@@ -1,0 +1,151 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es" sourcelanguage="zh_CN">
+<context>
+    <name>termial</name>
+    <message>
+        <source>0~</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>JSON Files (*.json)</source>
+        <translation>JSON Files (*.json)</translation>
+    </message>
+    <message>
+        <source>Open JSON File</source>
+        <translation>Abrir archivo JSON</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Guardar</translation>
+    </message>
+    <message>
+        <source>保存信道文件</source>
+        <translation>Guardar archivo de canal</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Guardar archivo</translation>
+    </message>
+    <message>
+        <source>全不选</source>
+        <translation>No se elige Nada</translation>
+    </message>
+    <message>
+        <source>全选</source>
+        <translation>Selección completa</translation>
+    </message>
+    <message>
+        <source>写入信道文件</source>
+        <translation>Escribe el archivo del canal</translation>
+    </message>
+    <message>
+        <source>刷新串口列表</source>
+        <translation>Actualizar la lista de puertos serie</translation>
+    </message>
+    <message>
+        <source>发送</source>
+        <translation>Enviar</translation>
+    </message>
+    <message>
+        <source>发送中...</source>
+        <translation>Enviado..</translation>
+    </message>
+    <message>
+        <source>发送串口数据</source>
+        <translation>Enviar los datos del canal seleccionados al dispositivo</translation>
+    </message>
+    <message>
+        <source>取消全选</source>
+        <translation>Cancelar todas las elecciones</translation>
+    </message>
+    <message>
+        <source>快速勾选信道</source>
+        <translation>Seleccione rapidamente os canais</translation>
+    </message>
+    <message>
+        <source>打开</source>
+        <translation>Abrir</translation>
+    </message>
+    <message>
+        <source>控制终端</source>
+        <translation>Terminal de control</translation>
+    </message>
+    <message>
+        <source>断开</source>
+        <translation>Desconexión</translation>
+    </message>
+    <message>
+        <source>未连接串口!</source>
+        <translation>¡No hay puerto serie conectado!</translation>
+    </message>
+    <message>
+        <source>正在发送..</source>
+        <translation>Se está enviando..</translation>
+    </message>
+    <message>
+        <source>正在读取..</source>
+        <translation>Se está leyendo..</translation>
+    </message>
+    <message>
+        <source>没有成功打开串口,</source>
+        <translation>No se abrió con éxito el puerto serie,</translation>
+    </message>
+    <message>
+        <source>编程</source>
+        <translation>Programación</translation>
+    </message>
+    <message>
+        <source>警告</source>
+        <translation>Aviso</translation>
+    </message>
+    <message>
+        <source>请输入有效的行号 (0~%1)</source>
+        <translation>Introduzca un número de línea válido</translation>
+    </message>
+    <message>
+        <source>请选择对应串口</source>
+        <translation>Por favor, seleccione el puerto serie correspondiente</translation>
+    </message>
+    <message>
+        <source>读取</source>
+        <translation>Leer</translation>
+    </message>
+    <message>
+        <source>读取串口数据</source>
+        <translation>Leer los datos del canal seleccionados desde el dispositivo</translation>
+    </message>
+    <message>
+        <source>跳转Channel</source>
+        <translation>Saltar a Channel</translation>
+    </message>
+    <message>
+        <source>跳转至对应信道号</source>
+        <translation>Saltar al número de canal correspondiente</translation>
+    </message>
+    <message>
+        <source>连接</source>
+        <translation>Conexión</translation>
+    </message>
+    <message>
+        <source>连接串口</source>
+        <translation>Conectar el puerto serie</translation>
+    </message>
+    <message>
+        <source>选择语言</source>
+        <translation>Elegir idioma</translation>
+    </message>
+    <message>
+        <source>文件没有保存：%1</source>
+        <translation>El archivo no se guardó: %1</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开：%1</source>
+        <translation>Se perdió la conexión con el puerto serie: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道传输失败：%2</source>
+        <translation>Error al transferir %1 canal(es): %2</translation>
+    </message>
+</context>
+</TS>
