@@ -5,6 +5,7 @@
 #include "log.h"
 
 #include <QFile>
+#include <QFutureWatcher>
 #include <QIcon>
 #include <QStandardItemModel>
 #include <QTimer>
@@ -110,6 +111,11 @@ termial::~termial()
     }
     disconnect(&currentSerialport, &QSerialPort::readyRead, this, &termial::currentSerialport_readyRead);
     delete ui;
+    // A catalogue load still running on the pool writes into a translator owned by its watcher, which
+    // dies with this window: let it finish first.
+    const QList<QFutureWatcherBase *> loads = findChildren<QFutureWatcherBase *>();
+    for (QFutureWatcherBase *load : loads)
+        load->waitForFinished();
     QCoreApplication::removeTranslator(translator);
     delete translator;
 }

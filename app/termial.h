@@ -67,7 +67,8 @@ public:
     // Languages.
     void switchLanguage(int index);
     void startLanguageLoad(const QString &fileName);
-    void loadingLanguage(QString fileName);
+    // Runs on a pool thread; target is a translator of this load alone, not installed while it runs.
+    void loadingLanguage(QTranslator *target, QString fileName);
 
     // Read access for tests and the benchmark program.
     QStandardItemModel *tableModel() const { return model; }
@@ -121,7 +122,8 @@ private:
     Ui::termial *ui;
     Tools rxTools;
     SerialPort serialPort;
-    QTranslator *translator;
+    QTranslator *translator; // the installed catalogue (an empty one until the first load ends)
+    quint64 languageRequest = 0; // number of the latest load; only its translator gets installed
 
     bool isReading;
     bool isSending;
