@@ -188,7 +188,11 @@ void termial::channelNumLineEdit_returnPressed()
     bool ok = false;
     const int row = ui->channelNum_lineEdit->text().toInt(&ok, 10);
     if (!ok || row < 0 || row >= rows) {
-        seams::warning(this, tr("警告"), tr("请输入有效的行号 (0~%1)").arg(rows - 1));
+        // Some languages leave the range out of the text.
+        QString text = tr("请输入有效的行号 (0~%1)");
+        if (text.contains(QLatin1String("%1")))
+            text = text.arg(rows - 1);
+        seams::warning(this, tr("警告"), text);
         return;
     }
     QTableView *view = ui->tableView;
