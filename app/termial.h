@@ -62,7 +62,8 @@ public:
 
     // Channel files.
     QString chooseSaveFileName(QWidget *parent, const QString &filter);
-    bool writeJsonFile(const QJsonObject &object, const QString &fileName);
+    // Writes through QSaveFile: the previous file survives any failure; errorString gets the reason.
+    bool writeJsonFile(const QJsonObject &object, const QString &fileName, QString *errorString = nullptr);
 
     // Languages.
     void switchLanguage(int index);
