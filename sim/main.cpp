@@ -177,12 +177,12 @@ int main(int argc, char *argv[])
         complain(error);
         return 1;
     }
-    std::printf("%s\n", qPrintable(sim.slavePath()));
-    std::fflush(stdout);
-
+    // The link comes first: whoever reads the path may use the link at once.
     const QString link = parser.value(QStringLiteral("link"));
     if (!link.isEmpty() && !makeLink(link, sim.slavePath()))
         return 1;
+    std::printf("%s\n", qPrintable(sim.slavePath()));
+    std::fflush(stdout);
 
     QObject::connect(&sim, &RadioSim::hungUp, &app, &QCoreApplication::quit);
     int status = app.exec();
