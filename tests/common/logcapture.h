@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 #include <QStringList>
 #include <QtGlobal>
+#include <cstdio>
 
 class LogCapture
 {
@@ -57,6 +58,10 @@ private:
     {
         if (!current())
             return;
+        // TERMIAL_TEST_LOG=1 echoes every line to stderr while a test is being debugged.
+        static const bool echo = qEnvironmentVariableIntValue("TERMIAL_TEST_LOG") == 1;
+        if (echo)
+            fprintf(stderr, "%s\n", qPrintable(text));
         if (type != QtDebugMsg) {
             current()->other << text;
             return;

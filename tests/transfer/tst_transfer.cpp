@@ -1,0 +1,449 @@
+// The transfer engine end to end: the window and the simulated radio talk over a real pseudo-terminal.
+#include "logcapture.h"
+#include "radiosim.h"
+#include "seams.h"
+#include "termial.h"
+#include "ui_termial.h"
+
+#include <QRandomGenerator>
+#include <QStandardItemModel>
+#include <QtTest>
+
+namespace {
+
+QString warningCaption()
+{
+    return QCoreApplication::translate("termial", "警告");
+}
+
+QString failureText(int count, const QString &list)
+{
+    return QCoreApplication::translate("termial", "%1 个信道传输失败：%2").arg(count).arg(list);
+}
+
+// A channel the table can hold unchanged: codes inside their lists, names of at most 11 bytes,
+// IDs below 16777215.
+void randomRecords(QRandomGenerator &rng, int number, channel &c, DMR &d)
+{
+    auto byte = [&rng](int bound) { return quint8(rng.bounded(bound)); };
+    c.setChannelHigh(quint8(number >> 8));
+    c.setChannelLow(quint8(number));
+    c.setVfoaMode(byte(10));
+    c.setVfobMode(byte(10));
+    const quint32 fa = rng.generate(), fb = rng.generate();
+    c.setVfoaFrequency1(quint8(fa >> 24));
+    c.setVfoaFrequency2(quint8(fa >> 16));
+    c.setVfoaFrequency3(quint8(fa >> 8));
+    c.setVfoaFrequency4(quint8(fa));
+    c.setVfobFrequency1(quint8(fb >> 24));
+    c.setVfobFrequency2(quint8(fb >> 16));
+    c.setVfobFrequency3(quint8(fb >> 8));
+    c.setVfobFrequency4(quint8(fb));
+    c.setEmitYayin(byte(56));
+    c.setReceiveYayin(byte(56));
+    c.setChannelName(QByteArray("CH") + QByteArray::number(number) + QByteArray(12, '\0'));
+    c.setChannelName(c.channelName().left(12));
+
+    d.setChannelHigh(c.channelHigh());
+    d.setChannelLow(c.channelLow());
+    d.setCallFormat(byte(3));
+    d.setTxCc(byte(16));
+    d.setRxCc(byte(16));
+    d.setSlot(quint8(1 + rng.bounded(2)));
+    d.setCallId(rng.bounded(16777215u));
+    d.setOwnId(rng.bounded(16777215u));
+    d.setChType(byte(2));
+    d.setRxCtcss(byte(52));
+    d.setTxCtcss(byte(52));
+    d.setSqlevel(byte(10));
+    d.setSpkgain(byte(256));
+    d.setDmodGain(byte(256));
+    d.setScrEn(byte(2));
+    d.setScrSeed1(byte(256));
+    d.setScrSeed2(byte(256));
+    d.setChBsMode(byte(4));
+}
+
+// What the radio stores of a channel: everything after the size and command bytes.
+QByteArray stored(const channel &c)
+{
+    return c.body().mid(2);
+}
+QByteArray stored(const DMR &d)
+{
+    return d.body().mid(2);
+}
+
+int channelOf(const QByteArray &frame)
+{
+    return frame.size() >= 8 ? quint8(frame.at(6)) * 256 + quint8(frame.at(7)) : -1;
+}
+
+// The window, the radio and everything the test watches.
+class Rig
+{
+public:
+    explicit Rig(const RadioSimOptions &options = {}) : sim(options)
+    {
+        seams::setWarning([this](QWidget *, const QString &title, const QString &text) {
+            boxes << title + QLatin1Char('|') + text;
+        });
+        QString error;
+        if (!sim.open(&error))
+            qFatal("radio-sim did not open: %s", qPrintable(error));
+        w.addPortPath(sim.slavePath());
+        // The English catalogue loads in the background at start-up; let it land before any
+        // button text is compared.
+        for (int i = 0; i < 200 && w.windowTitle() == QStringLiteral("控制终端"); ++i)
+            QTest::qWait(10);
+        QObject::connect(&sim, &RadioSim::frameReceived, &sim, [this](const QByteArray &f) {
+            events << QStringLiteral("rx %1 %2").arg(quint8(f.at(5)), 2, 16).arg(channelOf(f));
+            ++outstanding;
+            maxOutstanding = qMax(maxOutstanding, outstanding);
+        });
+        QObject::connect(&sim, &RadioSim::frameSent, &sim, [this](const QByteArray &f) {
+            events << QStringLiteral("tx %1 %2").arg(quint8(f.at(5)), 2, 16).arg(channelOf(f));
+            outstanding = qMax(0, outstanding - 1);
+        });
+        QObject::connect(w.form()->load_progressBar, &QProgressBar::valueChanged, &sim,
+                         [this](int v) { progress << v; });
+    }
+    ~Rig() { seams::setWarning({}); }
+
+    bool connectLink()
+    {
+        w.serialportLinkBtn_clicked();
+        return !w.form()->serialport_comboBox->isEnabled();
+    }
+
+    // Fills rows 0..n-1 with random channels and checks exactly those rows.
+    void fillRows(int n, quint32 seed)
+    {
+        QRandomGenerator rng(seed);
+        for (int r = 0; r < n; ++r) {
+            channel c;
+            DMR d;
+            randomRecords(rng, r, c, d);
+            w.viewUpdate(r, c);
+            w.viewUpdateDmr(r, d);
+        }
+        w.setNumCheckedState(n);
+    }
+
+    // Empties the data cells of rows 0..n-1 (the channel number stays).
+    void clearRows(int n)
+    {
+        for (int r = 0; r < n; ++r) {
+            channel c;
+            c.setChannelLow(quint8(r));
+            c.setChannelHigh(quint8(r >> 8));
+            c.setChannelName(QByteArray());
+            c.setVfoaMode(0xFF);
+            c.setVfobMode(0xFF);
+            w.viewUpdate(r, c);
+            DMR d;
+            d.setChannelLow(quint8(r));
+            d.setChannelHigh(quint8(r >> 8));
+            w.viewUpdateDmr(r, d);
+        }
+    }
+
+    bool waitForLog(const QString &message, int timeoutMs)
+    {
+        QElapsedTimer t;
+        t.start();
+        while (t.elapsed() < timeoutMs) {
+            if (log.messages().contains(message))
+                return true;
+            QTest::qWait(10);
+        }
+        return false;
+    }
+
+    QList<QByteArray> received(quint8 command) const
+    {
+        QList<QByteArray> out;
+        for (const QByteArray &f : sim.received())
+            if (quint8(f.at(5)) == command)
+                out << f;
+        return out;
+    }
+
+    LogCapture log;
+    RadioSim sim;
+    termial w;
+    QStringList boxes;
+    QStringList events;
+    QList<int> progress;
+    int outstanding = 0;
+    int maxOutstanding = 0;
+};
+
+const QString kWriteDone = QStringLiteral("0x43 写操作命令全部发送完成");
+const QString kReadDone = QStringLiteral("0x44 读操作命令全部发送完成");
+
+} // namespace
+
+class TestTransfer : public QObject
+{
+    Q_OBJECT
+private slots:
+    void writeThenReadBack();
+    void nothingChecked();
+    void dropsAreResentThenSkipped();
+    void cancelReadDuringWriteAndDisconnect();
+    void lateAnswersNeverAcknowledgeTheNextFrame();
+    void noisyLinesCostNoChannel_data();
+    void noisyLinesCostNoChannel();
+    void compactList();
+};
+
+void TestTransfer::writeThenReadBack()
+{
+    const int n = 12;
+    Rig rig;
+    QVERIFY(rig.connectLink());
+    rig.fillRows(n, 1);
+    QList<channel> sentChannels;
+    QList<DMR> sentDmrs;
+    rig.w.checkedChannels(&sentChannels);
+    rig.w.checkedDmrs(&sentDmrs);
+    QCOMPARE(sentChannels.size(), n);
+
+    rig.progress.clear();
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitForLog(kWriteDone, 10000));
+    QVERIFY(rig.boxes.isEmpty());
+    QCOMPARE(rig.maxOutstanding, 1);
+
+    // N frames 0x40, then N frames 0x43, in row order, none resent.
+    const QList<QByteArray> wire = rig.sim.received();
+    QCOMPARE(wire.size(), 2 * n);
+    for (int i = 0; i < 2 * n; ++i) {
+        QCOMPARE(quint8(wire[i].at(5)), quint8(i < n ? 0x40 : 0x43));
+        QCOMPARE(channelOf(wire[i]), i % n);
+    }
+    for (int r = 0; r < n; ++r) {
+        QCOMPARE(stored(rig.sim.analog(r)), stored(sentChannels[r]));
+        QCOMPARE(stored(rig.sim.dmr(r)), stored(sentDmrs[r]));
+    }
+    QCOMPARE(rig.w.form()->load_progressBar->maximum(), 2 * n);
+    QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n);
+    QCOMPARE(rig.progress.first(), 0);
+    QVERIFY(std::is_sorted(rig.progress.begin(), rig.progress.end()));
+    QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
+    QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
+
+    // Clear the rows and read them back from the radio.
+    rig.clearRows(n);
+    QVERIFY(stored(rig.w.rowToChannel(3)) != stored(sentChannels[3]));
+    rig.sim.clearReceived();
+    rig.progress.clear();
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitForLog(kReadDone, 10000));
+    QCOMPARE(rig.sim.received().size(), 2 * n);
+    for (int r = 0; r < n; ++r) {
+        QCOMPARE(stored(rig.w.rowToChannel(r)), stored(sentChannels[r]));
+        QCOMPARE(stored(rig.w.rowToDmr(r)), stored(sentDmrs[r]));
+    }
+    QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n);
+    QCOMPARE(rig.w.form()->read_btn->text(), QCoreApplication::translate("termial", "读取"));
+    QVERIFY(rig.boxes.isEmpty());
+}
+
+void TestTransfer::nothingChecked()
+{
+    Rig rig;
+    QVERIFY(rig.connectLink());
+    rig.w.setNumCheckedState(0);
+    rig.w.form()->send_btn->click();
+    rig.w.form()->read_btn->click();
+    QCOMPARE(rig.log.messages().count(QStringLiteral("没有选中任何行")), 2);
+    QTest::qWait(300);
+    QVERIFY(rig.sim.received().isEmpty());
+    QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
+    QCOMPARE(rig.w.form()->read_btn->text(), QCoreApplication::translate("termial", "读取"));
+    QVERIFY(rig.boxes.isEmpty());
+
+    // Without a port the operator is told, and nothing is sent.
+    rig.w.serialportLinkBtn_clicked();
+    rig.w.form()->send_btn->click();
+    QCOMPARE(rig.boxes, QStringList{warningCaption() + '|' +
+                                    QCoreApplication::translate("termial", "未连接串口!")});
+}
+
+void TestTransfer::dropsAreResentThenSkipped()
+{
+    RadioSimOptions options;
+    options.drop = 1;
+    Rig rig(options);
+    QVERIFY(rig.connectLink());
+    rig.fillRows(2, 2);
+    QElapsedTimer clock;
+    QList<qint64> firstFrameTimes;
+    QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
+        if (quint8(f.at(5)) == 0x40 && channelOf(f) == 0)
+            firstFrameTimes << clock.elapsed();
+    });
+    clock.start();
+    rig.w.form()->send_btn->click();
+    // Each of the four frames goes out four times and is skipped; the write still completes.
+    QVERIFY(rig.waitForLog(kWriteDone, 8000));
+    QCOMPARE(firstFrameTimes.size(), 4);
+    for (int i = 1; i < 4; ++i) {
+        const qint64 gap = firstFrameTimes[i] - firstFrameTimes[i - 1];
+        QVERIFY2(gap >= 150 && gap <= 450, qPrintable(QString::number(gap)));
+    }
+    QCOMPARE(rig.received(0x40).size(), 8);
+    QCOMPARE(rig.received(0x43).size(), 8);
+    const QStringList msgs = rig.log.messages();
+    QCOMPARE(msgs.count(QStringLiteral("0x40 命令已达到最大重试次数(3次)，跳过此命令")), 2);
+    QCOMPARE(msgs.count(QStringLiteral("0x43 命令已达到最大重试次数(3次)，跳过此命令")), 2);
+    QVERIFY(msgs.contains(QStringLiteral("0x40 写操作命令全部发送完成")));
+    QCOMPARE(rig.log.startingWith(QStringLiteral("termial:[")).filter(QStringLiteral("0x40 超时重发(尝试次数: 3 ):")).size(), 2);
+    QTRY_COMPARE(rig.boxes, QStringList{warningCaption() + '|' + failureText(2, QStringLiteral("0-1"))});
+    QCOMPARE(rig.w.form()->load_progressBar->value(), 0);
+    QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
+
+    // A read of skipped channels completes as well and names them.
+    rig.boxes.clear();
+    rig.w.setNumCheckedState(1);
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitForLog(kReadDone, 5000));
+    QTRY_COMPARE(rig.boxes, QStringList{warningCaption() + '|' + failureText(1, QStringLiteral("0"))});
+}
+
+void TestTransfer::cancelReadDuringWriteAndDisconnect()
+{
+    RadioSimOptions options;
+    options.delayMs = 60;
+    Rig rig(options);
+    QVERIFY(rig.connectLink());
+    rig.fillRows(4, 3);
+
+    // A second click cancels a write: no further frames, queues empty, progress reset.
+    rig.w.form()->send_btn->click();
+    QTRY_VERIFY(rig.sim.received().size() >= 2);
+    rig.w.form()->send_btn->click();
+    QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
+    QVERIFY(rig.w.form()->load_progressBar->value() < rig.w.form()->load_progressBar->minimum());
+    QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
+    const int sentBeforeQuiet = int(rig.sim.received().size());
+    QTest::qWait(500);
+    QCOMPARE(int(rig.sim.received().size()), sentBeforeQuiet);
+
+    // A read during a write refills the write queues: the write starts over from row 0.
+    rig.sim.clearReceived();
+    rig.w.form()->send_btn->click();
+    QTRY_VERIFY(rig.received(0x40).size() >= 2);
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitForLog(kWriteDone, 10000));
+    QVERIFY(rig.waitForLog(kReadDone, 10000));
+    int rowZeroWrites = 0;
+    for (const QByteArray &f : rig.received(0x40))
+        rowZeroWrites += channelOf(f) == 0;
+    QCOMPARE(rowZeroWrites, 2);
+
+    // Disconnecting during a write stops its timers; the next click after reconnecting only
+    // cancels, the one after that writes again.
+    rig.sim.clearReceived();
+    rig.log.clear();
+    rig.w.form()->send_btn->click();
+    QTRY_VERIFY(!rig.sim.received().isEmpty());
+    rig.w.serialportLinkBtn_clicked();
+    QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
+    rig.sim.clearReceived();
+    QTest::qWait(500);
+    QVERIFY(rig.sim.received().isEmpty());
+    QVERIFY(rig.log.startingWith(QStringLiteral("termial:[")).filter(QStringLiteral("超时重发")).isEmpty());
+    QVERIFY(rig.connectLink());
+    rig.w.form()->send_btn->click();
+    QTest::qWait(300);
+    QVERIFY(rig.sim.received().isEmpty());
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitForLog(kWriteDone, 10000));
+}
+
+void TestTransfer::lateAnswersNeverAcknowledgeTheNextFrame()
+{
+    RadioSimOptions options;
+    options.delayMs = 250;
+    Rig rig(options);
+    QVERIFY(rig.connectLink());
+    const int n = 4;
+    rig.fillRows(n, 4);
+    QList<channel> sent;
+    rig.w.checkedChannels(&sent);
+
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitForLog(kWriteDone, 20000));
+    // A frame of a command goes out for the first time only after the radio answered the one
+    // before it with its own channel number.
+    for (const quint8 command : {quint8(0x40), quint8(0x43)}) {
+        const QString cmd = QString::number(command, 16);
+        for (int c = 1; c < n; ++c) {
+            const qsizetype firstSend = rig.events.indexOf(QStringLiteral("rx %1 %2").arg(cmd).arg(c));
+            const qsizetype answer = rig.events.indexOf(QStringLiteral("tx %1 %2").arg(cmd).arg(c - 1));
+            QVERIFY(firstSend >= 0 && answer >= 0);
+            QVERIFY2(answer < firstSend, qPrintable(rig.events.join(QLatin1Char('\n'))));
+        }
+    }
+    QVERIFY(rig.boxes.isEmpty());
+    for (int r = 0; r < n; ++r)
+        QCOMPARE(stored(rig.sim.analog(r)), stored(sent[r]));
+
+    // Late read answers still land in their own rows.
+    rig.clearRows(n);
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitForLog(kReadDone, 20000));
+    for (int r = 0; r < n; ++r)
+        QCOMPARE(stored(rig.w.rowToChannel(r)), stored(sent[r]));
+}
+
+void TestTransfer::noisyLinesCostNoChannel_data()
+{
+    QTest::addColumn<int>("chunk");
+    QTest::addColumn<double>("garbage");
+    QTest::newRow("1-byte chunks") << 1 << 0.0;
+    QTest::newRow("garbage") << 0 << 0.5;
+    QTest::newRow("garbage in chunks") << 3 << 0.5;
+}
+
+void TestTransfer::noisyLinesCostNoChannel()
+{
+    QFETCH(int, chunk);
+    QFETCH(double, garbage);
+    RadioSimOptions options;
+    options.chunk = chunk;
+    options.garbage = garbage;
+    options.seed = 99;
+    Rig rig(options);
+    QVERIFY(rig.connectLink());
+    const int n = 8;
+    rig.fillRows(n, 5);
+    QList<channel> sent;
+    QList<DMR> sentDmr;
+    rig.w.checkedChannels(&sent);
+    rig.w.checkedDmrs(&sentDmr);
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitForLog(kWriteDone, 20000));
+    rig.clearRows(n);
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitForLog(kReadDone, 20000));
+    QVERIFY2(rig.boxes.isEmpty(), qPrintable(rig.boxes.join(QLatin1Char('\n'))));
+    for (int r = 0; r < n; ++r) {
+        QCOMPARE(stored(rig.w.rowToChannel(r)), stored(sent[r]));
+        QCOMPARE(stored(rig.w.rowToDmr(r)), stored(sentDmr[r]));
+    }
+}
+
+void TestTransfer::compactList()
+{
+    QCOMPARE(termial::compactChannelList({}), QString());
+    QCOMPARE(termial::compactChannelList({5}), QStringLiteral("5"));
+    QCOMPARE(termial::compactChannelList({12, 3, 8, 7, 9, 3}), QStringLiteral("3, 7-9, 12"));
+    QCOMPARE(termial::compactChannelList({0, 1, 2, 999}), QStringLiteral("0-2, 999"));
+}
+
+QTEST_MAIN(TestTransfer)
+#include "tst_transfer.moc"
