@@ -123,6 +123,9 @@ int main(int argc, char *argv[])
         {QStringLiteral("garbage"),
          QStringLiteral("Send 1 to 8 noise bytes (never 0xA5) before an answer with probability <p>."),
          QStringLiteral("p")},
+        {QStringLiteral("stray-a5"),
+         QStringLiteral("Send a lone 0xA5 byte (a false header start) before an answer with probability <p>."),
+         QStringLiteral("p")},
         {QStringLiteral("delay"), QStringLiteral("Answer <ms> milliseconds after the request."),
          QStringLiteral("ms")},
         {QStringLiteral("chunk"),
@@ -149,6 +152,7 @@ int main(int argc, char *argv[])
     if (!parseProbability(parser, QStringLiteral("drop"), &options.drop) ||
         !parseProbability(parser, QStringLiteral("corrupt"), &options.corrupt) ||
         !parseProbability(parser, QStringLiteral("garbage"), &options.garbage) ||
+        !parseProbability(parser, QStringLiteral("stray-a5"), &options.strayA5) ||
         !parseCount(parser, QStringLiteral("seed"), 0, &seed) ||
         !parseCount(parser, QStringLiteral("delay"), 0, &options.delayMs) ||
         !parseCount(parser, QStringLiteral("baud"), 1, &options.baud) ||

@@ -450,6 +450,8 @@ void RadioSim::queueAnswer(QByteArray frame)
         }
         log("noise", a.wire);
     }
+    if (chance(m_options.strayA5))
+        a.wire.append(char(0xA5));
     a.wire.append(frame);
     a.frame = frame;
 

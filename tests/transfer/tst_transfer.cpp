@@ -4,6 +4,7 @@
 #include "seams.h"
 #include "termial.h"
 #include "ui_termial.h"
+#include "waituntil.h"
 
 #include <QRandomGenerator>
 #include <QStandardItemModel>
@@ -95,7 +96,7 @@ public:
         // The English catalogue loads in the background at start-up; let it land before any
         // button text is compared.
         for (int i = 0; i < 200 && w.windowTitle() == QStringLiteral("控制终端"); ++i)
-            QTest::qWait(10);
+            runEventLoop(10);
         QObject::connect(&sim, &RadioSim::frameReceived, &sim, [this](const QByteArray &f) {
             events << QStringLiteral("rx %1 %2").arg(quint8(f.at(5)), 2, 16).arg(channelOf(f));
             ++outstanding;
@@ -150,14 +151,7 @@ public:
 
     bool waitForLog(const QString &message, int timeoutMs)
     {
-        QElapsedTimer t;
-        t.start();
-        while (t.elapsed() < timeoutMs) {
-            if (log.messages().contains(message))
-                return true;
-            QTest::qWait(10);
-        }
-        return false;
+        return waitUntil([&] { return log.messages().contains(message); }, timeoutMs);
     }
 
     QList<QByteArray> received(quint8 command) const
@@ -259,7 +253,7 @@ void TestTransfer::nothingChecked()
     rig.w.form()->send_btn->click();
     rig.w.form()->read_btn->click();
     QCOMPARE(rig.log.messages().count(QStringLiteral("没有选中任何行")), 2);
-    QTest::qWait(300);
+    runEventLoop(300);
     QVERIFY(rig.sim.received().isEmpty());
     QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
     QCOMPARE(rig.w.form()->read_btn->text(), QCoreApplication::translate("termial", "读取"));
@@ -323,19 +317,19 @@ void TestTransfer::cancelReadDuringWriteAndDisconnect()
 
     // A second click cancels a write: no further frames, queues empty, progress reset.
     rig.w.form()->send_btn->click();
-    QTRY_VERIFY(rig.sim.received().size() >= 2);
+    QVERIFY(waitUntil([&] { return rig.sim.received().size() >= 2; }, 5000));
     rig.w.form()->send_btn->click();
     QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
     QVERIFY(rig.w.form()->load_progressBar->value() < rig.w.form()->load_progressBar->minimum());
     QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
     const int sentBeforeQuiet = int(rig.sim.received().size());
-    QTest::qWait(500);
+    runEventLoop(500);
     QCOMPARE(int(rig.sim.received().size()), sentBeforeQuiet);
 
     // A read during a write refills the write queues: the write starts over from row 0.
     rig.sim.clearReceived();
     rig.w.form()->send_btn->click();
-    QTRY_VERIFY(rig.received(0x40).size() >= 2);
+    QVERIFY(waitUntil([&] { return rig.received(0x40).size() >= 2; }, 5000));
     rig.w.form()->read_btn->click();
     QVERIFY(rig.waitForLog(kWriteDone, 10000));
     QVERIFY(rig.waitForLog(kReadDone, 10000));
@@ -349,16 +343,16 @@ void TestTransfer::cancelReadDuringWriteAndDisconnect()
     rig.sim.clearReceived();
     rig.log.clear();
     rig.w.form()->send_btn->click();
-    QTRY_VERIFY(!rig.sim.received().isEmpty());
+    QVERIFY(waitUntil([&] { return !rig.sim.received().isEmpty(); }, 5000));
     rig.w.serialportLinkBtn_clicked();
     QCOMPARE(rig.w.form()->send_btn->text(), QCoreApplication::translate("termial", "发送"));
     rig.sim.clearReceived();
-    QTest::qWait(500);
+    runEventLoop(500);
     QVERIFY(rig.sim.received().isEmpty());
     QVERIFY(rig.log.startingWith(QStringLiteral("termial:[")).filter(QStringLiteral("超时重发")).isEmpty());
     QVERIFY(rig.connectLink());
     rig.w.form()->send_btn->click();
-    QTest::qWait(300);
+    runEventLoop(300);
     QVERIFY(rig.sim.received().isEmpty());
     rig.w.form()->send_btn->click();
     QVERIFY(rig.waitForLog(kWriteDone, 10000));
@@ -404,16 +398,21 @@ void TestTransfer::noisyLinesCostNoChannel_data()
 {
     QTest::addColumn<int>("chunk");
     QTest::addColumn<double>("garbage");
-    QTest::newRow("1-byte chunks") << 1 << 0.0;
-    QTest::newRow("garbage") << 0 << 0.5;
-    QTest::newRow("garbage in chunks") << 3 << 0.5;
+    QTest::addColumn<double>("strayA5");
+    QTest::newRow("1-byte chunks") << 1 << 0.0 << 0.0;
+    QTest::newRow("garbage") << 0 << 0.5 << 0.0;
+    QTest::newRow("garbage in chunks") << 3 << 0.5 << 0.0;
+    QTest::newRow("stray 0xA5") << 0 << 0.0 << 1.0;
+    QTest::newRow("stray 0xA5 in chunks") << 5 << 0.3 << 0.5;
 }
 
 void TestTransfer::noisyLinesCostNoChannel()
 {
     QFETCH(int, chunk);
     QFETCH(double, garbage);
+    QFETCH(double, strayA5);
     RadioSimOptions options;
+    options.strayA5 = strayA5;
     options.chunk = chunk;
     options.garbage = garbage;
     options.seed = 99;
