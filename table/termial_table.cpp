@@ -110,8 +110,12 @@ void termial::initTableModel()
     emit model->dataChanged(model->index(0, ColRxCtcss), model->index(tableRows - 1, ColSqlevel), {});
 
     view->setUpdatesEnabled(true);
-    view->horizontalHeader()->setResizeContentsPrecision(sizingSampleRows);
+    QHeaderView *header = view->horizontalHeader();
+    const int precision = header->resizeContentsPrecision();
+    header->setResizeContentsPrecision(sizingSampleRows);
     view->resizeColumnsToContents();
+    // Sizing a single column later (double-click on a header divider) looks at every row again.
+    header->setResizeContentsPrecision(precision);
 }
 
 void termial::setAllCheckState(bool checked)
