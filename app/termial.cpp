@@ -84,6 +84,7 @@ termial::termial(QWidget *parent)
     connect(ui->open_pushButton, &QPushButton::clicked, this, &termial::openBtn_clicked);
     connect(ui->serialportFlash_pushButton, &QPushButton::clicked, this, &termial::serialportFlashBtn_clicked);
     connect(ui->channelMaxNum_spinBox, &QSpinBox::valueChanged, this, &termial::setNumCheckedState);
+    connect(&currentSerialport, &QSerialPort::errorOccurred, this, &termial::currentSerialport_errorOccurred);
 
     QCoreApplication::removeTranslator(translator);
     startLanguageLoad(QStringLiteral("lang_English.qm"));

@@ -97,6 +97,17 @@ private slots:
     void send_clicked();
     void read_clicked();
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
+    // Serial link: a device that vanished while open drops the link as the link button would.
+    void currentSerialport_errorOccurred(QSerialPort::SerialPortError error);
+
+public:
+    // Serial link: the port as a connect configured it (read access for tests).
+    const QSerialPort &serialport() const { return currentSerialport; }
+
+private:
+    // Serial link: the toggle's two halves.
+    void openLink();
+    void closeLink();
 
 public:
     // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs joined.
@@ -149,6 +160,12 @@ private:
     QSerialPortInfo currentPortInfo;
     QSerialPort currentSerialport;
     bool isConnected;
+    // Device paths from the command line. They head the port list (with a null entry in
+    // portInfoList each) and are opened by path; currentPortPath is set while one is chosen.
+    QStringList portPaths;
+    QString currentPortPath;
+    // Errors the port reports while the link closes it are not a lost device.
+    bool linkClosing = false;
 
     QStandardItemModel *model;
 
