@@ -93,25 +93,13 @@ void TestTable::startUpContents()
     QStandardItemModel *model = w.tableModel();
     QCOMPARE(model->rowCount(), 1000);
     QCOMPARE(model->columnCount(), 19);
-    const QStringList headers{"-",
-                              "    CHANNEL    ",
-                              "  NAME  ",
-                              "    VFA_FREQ(Hz)    ",
-                              "    VFB_FREQ(Hz)    ",
-                              "    VFA_MODE    ",
-                              "    VFB_MODE    ",
-                              "    T_CTCSS    ",
-                              "    R_CTCSS    ",
-                              "    call_type    ",
-                              "    Tx_cc    ",
-                              "    Rx_cc    ",
-                              "     slot     ",
-                              "    Call_id    ",
-                              "    Own_id    ",
-                              "    Ch_type    ",
-                              "    Rx_ctcss    ",
-                              "    Tx_ctcss    ",
-                              "    sqlevel    "};
+    const QStringList headers = QStringLiteral("-|    CHANNEL    |  NAME  |    VFA_FREQ(Hz)    |"
+                                               "    VFB_FREQ(Hz)    |    VFA_MODE    |    VFB_MODE    |"
+                                               "    T_CTCSS    |    R_CTCSS    |    call_type    |"
+                                               "    Tx_cc    |    Rx_cc    |     slot     |    Call_id    |"
+                                               "    Own_id    |    Ch_type    |    Rx_ctcss    |"
+                                               "    Tx_ctcss    |    sqlevel    ")
+                                    .split(QLatin1Char('|'));
     for (int column = 0; column < 19; ++column)
         QCOMPARE(model->headerData(column, Qt::Horizontal).toString(), headers.at(column));
     QVERIFY(w.form()->tableView->verticalHeader()->isHidden());
