@@ -34,6 +34,9 @@ public:
 
 private:
     void dropUnusable();
+    void consume(qsizetype count);
 
     QByteArray m_buffer;
+    // The look-ahead for a later frame has already checked every candidate ending before this.
+    qsizetype m_searchedEnd = 0;
 };

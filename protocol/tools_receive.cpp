@@ -41,13 +41,16 @@ qsizetype frameLength(const QByteArray &buffer, qsizetype pos)
 
 // Start of the first complete, valid frame whose header lies after `after`, or -1. The caller
 // only asks while the candidate at `after` is incomplete, so fewer than 260 bytes are searched.
-qsizetype laterValidFrame(const QByteArray &buffer, qsizetype after)
+// Candidates ending at or before `searchedEnd` were complete and invalid at an earlier search;
+// their bytes have not changed since, so they are not checked again.
+qsizetype laterValidFrame(const QByteArray &buffer, qsizetype after, qsizetype searchedEnd)
 {
     for (qsizetype p = buffer.indexOf(header, after + 1); p >= 0; p = buffer.indexOf(header, p + 1)) {
         if (p + 5 > buffer.size())
             break;
-        const qsizetype len = frameLength(buffer, p);
-        if (p + len <= buffer.size() && inspect(buffer.constData() + p, len).verdict == Verdict::Valid)
+        const qsizetype end = p + frameLength(buffer, p);
+        if (end <= buffer.size() && end > searchedEnd &&
+            inspect(buffer.constData() + p, end - p).verdict == Verdict::Valid)
             return p;
     }
     return -1;
@@ -66,10 +69,16 @@ void Tools::dropUnusable()
         while (tail < kHeaderTail && tail < m_buffer.size() &&
                quint8(m_buffer.at(m_buffer.size() - 1 - tail)) == 0xA5)
             ++tail;
-        m_buffer.remove(0, m_buffer.size() - tail);
-    } else if (pos > 0) {
-        m_buffer.remove(0, pos);
+        consume(m_buffer.size() - tail);
+    } else {
+        consume(pos);
     }
+}
+
+void Tools::consume(qsizetype count)
+{
+    m_buffer.remove(0, count);
+    m_searchedEnd = qMax<qsizetype>(0, m_searchedEnd - count);
 }
 
 QByteArray Tools::extractFrame(const QByteArray &bytes)
@@ -85,8 +94,9 @@ QByteArray Tools::extractFrame(const QByteArray &bytes)
         if (pos + len > m_buffer.size()) {
             // A stray 0xA5 or a corrupted size byte must not hold back an answer that is
             // already complete behind it.
-            pos = laterValidFrame(m_buffer, pos);
+            pos = laterValidFrame(m_buffer, pos, m_searchedEnd);
             if (pos < 0) {
+                m_searchedEnd = m_buffer.size();
                 dropUnusable();
                 return QByteArray();
             }
@@ -98,11 +108,11 @@ QByteArray Tools::extractFrame(const QByteArray &bytes)
         if (!checkFrame(candidate)) {
             PLOG() << "crc校验失败" << tlog::hex(m_buffer);
             // Only this header is known to be false; a real frame may start inside the span.
-            m_buffer.remove(0, pos + 1);
+            consume(pos + 1);
             continue;
         }
 
-        m_buffer.remove(0, pos + len);
+        consume(pos + len);
         dropUnusable();
         if (quint8(candidate.at(5)) != 0x47)
             PLOG() << "返回解析出来的数据包:" << tlog::hex(candidate);
