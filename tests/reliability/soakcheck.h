@@ -180,10 +180,10 @@ inline WireEvent wireEvent(const QByteArray &frame, bool fromRadio)
 // with `second`. Each frame's first transmission must wait until the radio has answered the frame
 // before it intact (with that frame's channel, when `numbered`), unless that frame was sent four
 // times and given up, in which case its channel is in `failed`. The last frame, unless failed, must
-// have had its answer too. Returns what broke the rule, or an empty string. `*answeredButFailed`
-// counts frames the radio did answer and the terminal still gave up (an answer held up in the line).
+// have had its answer too. Returns what broke the rule, or an empty string; `*unanswered` gets the
+// channels with a frame that had no answer before the next frame went out.
 inline QString checkPacing(const QList<WireEvent> &events, quint8 first, quint8 second, int n, bool numbered,
-                           const QSet<int> &failed, int *answeredButFailed)
+                           const QSet<int> &failed, QSet<int> *unanswered)
 {
     struct Frame {
         quint8 command;
@@ -225,11 +225,9 @@ inline QString checkPacing(const QList<WireEvent> &events, quint8 first, quint8 
             else if (i > start && e.fromRadio && e.intact && (!numbered || e.channel == a.channel))
                 answered = true;
         }
-        if (answered) {
-            if (failed.contains(a.channel) && answeredButFailed)
-                ++*answeredButFailed;
+        if (answered)
             continue;
-        }
+        unanswered->insert(a.channel);
         if (sends < 4 || !failed.contains(a.channel))
             return QStringLiteral("0x%1 channel %2 counted as done without its answer (sent %3 times)")
                 .arg(a.command, 0, 16)

@@ -120,8 +120,9 @@ void TestSoak::soak()
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("row %1: %2").arg(r).arg(diff)));
     }
 
-    // Each phase may cost up to four sends and a skip per frame, each waiting for the delay.
-    const int phaseLimitMs = 30000 + 2 * n * (delayMs + 30) * 4;
+    // A hang guard, not a speed target: on a lossy line every frame may cost its four sends.
+    const int frameLimitMs = delayMs + (drop > 0 || corrupt > 0 ? 850 : 10);
+    const int phaseLimitMs = 30000 + 2 * n * frameLimitMs;
     const QString skipped = QStringLiteral("命令已达到最大重试次数(3次)，跳过此命令");
     QElapsedTimer clock;
     clock.start();
@@ -148,9 +149,9 @@ void TestSoak::soak()
     QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n - writeSkips);
     for (const int c : std::as_const(failedWrite))
         QVERIFY2(c >= 0 && c < n, qPrintable(QString::number(c)));
-    int answeredButFailed = 0;
+    QSet<int> unansweredWrite, unansweredRead;
     const QString writePacing =
-        soak::checkPacing(events, 0x40, 0x43, n, !shortAck, failedWrite, &answeredButFailed);
+        soak::checkPacing(events, 0x40, 0x43, n, !shortAck, failedWrite, &unansweredWrite);
     QVERIFY2(writePacing.isEmpty(), qPrintable(writePacing));
     for (int r = 0; r < n; ++r) {
         if (failedWrite.contains(r))
@@ -183,7 +184,7 @@ void TestSoak::soak()
     const int readResends = int(rig.log.messages().filter(QStringLiteral("超时重发")).size());
     QCOMPARE(failedRead.isEmpty(), readSkips == 0);
     QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n - readSkips);
-    const QString readPacing = soak::checkPacing(events, 0x41, 0x44, n, true, failedRead, &answeredButFailed);
+    const QString readPacing = soak::checkPacing(events, 0x41, 0x44, n, true, failedRead, &unansweredRead);
     QVERIFY2(readPacing.isEmpty(), qPrintable(readPacing));
 
     for (int r = 0; r < n; ++r) {
@@ -234,11 +235,15 @@ void TestSoak::soak()
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("file channel %1: %2").arg(r).arg(diff)));
     }
 
+    // A channel whose frames were all answered in time yet reported failed errs on the safe side
+    // (an answer that reached the terminal just after the give-up); it is counted, not failed.
+    const int answeredButReported = int(QSet<int>(failedWrite).subtract(unansweredWrite).size() +
+                                        QSet<int>(failedRead).subtract(unansweredRead).size());
     // The log capture keeps messages to itself while the rig lives; the figures go straight out.
     std::printf("SOAK   : %s: %d channels: write %lld ms (%d resends, %d failed), read %lld ms (%d resends, "
-                "%d failed), %d answered frames given up\n",
+                "%d failed), %d reported failed although answered\n",
                 QTest::currentDataTag(), n, writeMs, writeResends, int(failedWrite.size()), readMs,
-                readResends, int(failedRead.size()), answeredButFailed);
+                readResends, int(failedRead.size()), answeredButReported);
     std::fflush(stdout);
 }
 
