@@ -57,27 +57,57 @@ void checkDrained(const QByteArray &buffer, const QByteArray &input)
         FUZZ_CHECK(buffer.size() < at(buffer, 4) + 5, input);
 }
 
+// Where a complete valid frame lies in a stream: at a header, as long as its size byte says.
+struct Span {
+    qsizetype begin;
+    qsizetype end;
+};
+
+QList<Span> validFrames(const QByteArray &stream)
+{
+    QList<Span> spans;
+    for (qsizetype p = stream.indexOf(kHeader); p >= 0 && p + 5 <= stream.size();
+         p = stream.indexOf(kHeader, p + 1)) {
+        const qsizetype end = p + at(stream, p + 4) + 5;
+        if (end <= stream.size() && isValidFrame(stream.mid(p, end - p)))
+            spans.append({p, end});
+    }
+    return spans;
+}
+
+// A failed candidate costs only its first header byte, and while one is incomplete the first
+// complete valid frame behind it is taken; so only another valid frame sharing bytes with a valid
+// frame can take its place.
+bool overlapsAnother(const QList<Span> &spans, const Span &span)
+{
+    for (const Span &other : spans)
+        if (other.begin != span.begin && other.begin < span.end && span.begin < other.end)
+            return true;
+    return false;
+}
+
 // Feeds the stream in chunks of the given sizes, taking every frame after each chunk the way the
-// window would over successive reads. Returns the frames in the order they came out.
+// window would over successive reads. Returns the frames in the order they came out. Every valid
+// frame of the stream that shares no byte with another valid frame must be among them.
 QList<QByteArray> feed(const QByteArray &stream, const QByteArray &sizes, const QByteArray &input)
 {
     Tools rx;
     Tools checker;
     QList<QByteArray> frames;
-    qsizetype at = 0;
+    qsizetype offset = 0;
     qsizetype turn = 0;
     qsizetype emptyReads = 0;
     qsizetype frameEnd = 0; // frames are cut from the stream in order, never overlapping
-    while (at < stream.size()) {
+    while (offset < stream.size()) {
         qsizetype n = quint8(sizes.at(turn++ % sizes.size()));
         // Sizes that are all zero would never finish; the rest then comes in one read.
         if (n == 0 && ++emptyReads >= sizes.size())
-            n = stream.size() - at;
+            n = stream.size() - offset;
         if (n > 0)
             emptyReads = 0;
-        n = qMin(n, stream.size() - at);
-        QByteArray frame = rx.extractFrame(stream.mid(at, n));
-        at += n;
+        n = qMin(n, stream.size() - offset);
+        QByteArray frame = rx.extractFrame(stream.mid(offset, n));
+        offset += n;
         // Each frame leaves with its bytes, so a drain ends within the stream's length.
         for (qsizetype guard = 0; !frame.isEmpty(); ++guard) {
             FUZZ_CHECK(guard <= stream.size(), input);
@@ -92,6 +122,15 @@ QList<QByteArray> feed(const QByteArray &stream, const QByteArray &sizes, const 
         }
         checkDrained(rx.buffer(), input);
     }
+
+    // Nothing but a valid frame overlapping it can cost a valid frame its turn.
+    QList<QByteArray> left = frames;
+    const QList<Span> valid = validFrames(stream);
+    for (const Span &span : valid) {
+        if (overlapsAnother(valid, span))
+            continue;
+        FUZZ_CHECK(left.removeOne(stream.mid(span.begin, span.end - span.begin)), input);
+    }
     return frames;
 }
 
@@ -104,21 +143,6 @@ QByteArray makeFrame(quint8 size, const QByteArray &content)
     Tools::appendCrc(body);
     Tools::prependHeader(body);
     return body;
-}
-
-// Whether a valid frame other than the one at [begin, end) lies in the stream overlapping it. Only
-// such a frame can take the other's place: a candidate that fails costs only its first header
-// byte, and while one is incomplete the first complete valid frame behind it is taken.
-bool validFrameOverlaps(const QByteArray &stream, qsizetype begin, qsizetype end)
-{
-    for (qsizetype p = stream.indexOf(kHeader); p >= 0 && p < end; p = stream.indexOf(kHeader, p + 1)) {
-        if (p == begin || p + 5 > stream.size())
-            continue;
-        const qsizetype len = at(stream, p + 4) + 5;
-        if (p + len > begin && p + len <= stream.size() && isValidFrame(stream.mid(p, len)))
-            return true;
-    }
-    return false;
 }
 
 // A valid frame between two runs of noise always comes out, whatever the noise holds (false headers,
@@ -138,9 +162,8 @@ void checkResync(const QByteArray &rest, const QByteArray &sizes, const QByteArr
     const QByteArray stream = noise + frame + trailing;
 
     const QList<QByteArray> frames = feed(stream, sizes, input);
-    if (frames.contains(frame))
-        return;
-    FUZZ_CHECK(validFrameOverlaps(stream, noise.size(), noise.size() + frame.size()), input);
+    const Span span{noise.size(), noise.size() + frame.size()};
+    FUZZ_CHECK(frames.contains(frame) || overlapsAnother(validFrames(stream), span), input);
 }
 
 } // namespace
