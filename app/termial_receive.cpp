@@ -12,38 +12,39 @@ void termial::currentSerialport_readyRead()
         return;
     }
 
-    const QByteArray frame = rxTools.extractFrame(bytes);
-    if (frame.isEmpty())
-        return;
+    // A chunk may complete more than one reply (a read and a write under way together, answers
+    // held up on the line). Each is handled now: one left in the buffer would wait for unrelated
+    // bytes and meanwhile run into its command's time-out.
+    for (QByteArray frame = rxTools.extractFrame(bytes); !frame.isEmpty(); frame = rxTools.extractFrame({})) {
+        // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
+        channel analog;
+        DMR dmr;
+        const quint8 command = quint8(frame.at(5));
+        if (command != 0x47)
+            WLOG() << "判断数据合法性结束"
+                   << "\n\t" + tlog::hex(frame);
 
-    // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
-    channel analog;
-    DMR dmr;
-    const quint8 command = quint8(frame.at(5));
-    if (command != 0x47)
-        WLOG() << "判断数据合法性结束"
-               << "\n\t" + tlog::hex(frame);
-
-    switch (command) {
-    case 0x40:
-        analog.fromFrame(frame);
-        serialHandleCommand0x40(analog);
-        break;
-    case 0x41:
-        analog.fromFrame(frame);
-        serialHandleCommand0x41(analog);
-        break;
-    case 0x43:
-        dmr.fromFrame(frame);
-        serialHandleCommand0x43(dmr);
-        break;
-    case 0x44:
-        dmr.fromFrame(frame);
-        // A short reply has no byte 20; it then shows the record's default chType.
-        WLOG() << "0x44chTypes - " << int(qint8(frame.size() > 20 ? quint8(frame.at(20)) : dmr.chType()));
-        serialHandleCommand0x44(dmr);
-        break;
-    default:
-        break;
+        switch (command) {
+        case 0x40:
+            analog.fromFrame(frame);
+            serialHandleCommand0x40(analog);
+            break;
+        case 0x41:
+            analog.fromFrame(frame);
+            serialHandleCommand0x41(analog);
+            break;
+        case 0x43:
+            dmr.fromFrame(frame);
+            serialHandleCommand0x43(dmr);
+            break;
+        case 0x44:
+            dmr.fromFrame(frame);
+            // A short reply has no byte 20; it then shows the record's default chType.
+            WLOG() << "0x44chTypes - " << int(qint8(frame.size() > 20 ? quint8(frame.at(20)) : dmr.chType()));
+            serialHandleCommand0x44(dmr);
+            break;
+        default:
+            break;
+        }
     }
 }
