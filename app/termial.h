@@ -108,6 +108,10 @@ private:
     // Serial link: the toggle's two halves.
     void openLink();
     void closeLink();
+    // Receive path: one reply per pass; a reply a chunk completed behind the first one is taken on
+    // the next pass of the event loop instead of waiting for further bytes.
+    void handleReply(const QByteArray &frame);
+    void takeBufferedReply();
 
 public:
     // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs joined.

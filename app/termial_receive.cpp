@@ -11,40 +11,55 @@ void termial::currentSerialport_readyRead()
         WLOG() << "没有读取到任何数据，但触发了串口有数据可读?";
         return;
     }
+    const QByteArray frame = rxTools.extractFrame(bytes);
+    if (frame.isEmpty())
+        return;
+    handleReply(frame);
+    // One reply per pass, as always; but a second reply the same chunk completed must not sit in
+    // the buffer until unrelated bytes arrive (read and write under way together, answers held up
+    // on the line): it would run into its command's time-out though it came in time.
+    QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
+}
 
-    // A chunk may complete more than one reply (a read and a write under way together, answers
-    // held up on the line). Each is handled now: one left in the buffer would wait for unrelated
-    // bytes and meanwhile run into its command's time-out.
-    for (QByteArray frame = rxTools.extractFrame(bytes); !frame.isEmpty(); frame = rxTools.extractFrame({})) {
-        // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
-        channel analog;
-        DMR dmr;
-        const quint8 command = quint8(frame.at(5));
-        if (command != 0x47)
-            WLOG() << "判断数据合法性结束"
-                   << "\n\t" + tlog::hex(frame);
+void termial::takeBufferedReply()
+{
+    const QByteArray frame = rxTools.extractFrame(QByteArray());
+    if (frame.isEmpty())
+        return;
+    handleReply(frame);
+    QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
+}
 
-        switch (command) {
-        case 0x40:
-            analog.fromFrame(frame);
-            serialHandleCommand0x40(analog);
-            break;
-        case 0x41:
-            analog.fromFrame(frame);
-            serialHandleCommand0x41(analog);
-            break;
-        case 0x43:
-            dmr.fromFrame(frame);
-            serialHandleCommand0x43(dmr);
-            break;
-        case 0x44:
-            dmr.fromFrame(frame);
-            // A short reply has no byte 20; it then shows the record's default chType.
-            WLOG() << "0x44chTypes - " << int(qint8(frame.size() > 20 ? quint8(frame.at(20)) : dmr.chType()));
-            serialHandleCommand0x44(dmr);
-            break;
-        default:
-            break;
-        }
+void termial::handleReply(const QByteArray &frame)
+{
+    // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
+    channel analog;
+    DMR dmr;
+    const quint8 command = quint8(frame.at(5));
+    if (command != 0x47)
+        WLOG() << "判断数据合法性结束"
+               << "\n\t" + tlog::hex(frame);
+
+    switch (command) {
+    case 0x40:
+        analog.fromFrame(frame);
+        serialHandleCommand0x40(analog);
+        break;
+    case 0x41:
+        analog.fromFrame(frame);
+        serialHandleCommand0x41(analog);
+        break;
+    case 0x43:
+        dmr.fromFrame(frame);
+        serialHandleCommand0x43(dmr);
+        break;
+    case 0x44:
+        dmr.fromFrame(frame);
+        // A short reply has no byte 20; it then shows the record's default chType.
+        WLOG() << "0x44chTypes - " << int(qint8(frame.size() > 20 ? quint8(frame.at(20)) : dmr.chType()));
+        serialHandleCommand0x44(dmr);
+        break;
+    default:
+        break;
     }
 }
