@@ -126,6 +126,20 @@ private:
     void endOfQueue0x43();
     void endOfQueue0x44();
     void reportFailures(const QList<quint16> &failed);
+    // Sends the next frame of a queue and restarts its command's timer; false when the queue is empty.
+    template <typename Record>
+    bool sendNext(QList<Record> *list, Record &current, QTimer *timer,
+                  void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
+    // A taken reply: counter reset, timer stopped, progress advanced; false when the queue is empty.
+    template <typename Record>
+    bool replyTaken(int &retry, QList<Record> *list, Record &current, QTimer *timer,
+                    void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
+    // A frame given up after its resends; false when its queue is empty.
+    template <typename Record>
+    bool frameSkipped(int &retry, QList<Record> *list, Record &current, QTimer *timer,
+                      void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
+    // The cancelling click of a write or read: both its timers stop, every queue empties.
+    void cancelTransfer(QTimer *analogTimer, QTimer *dmrTimer);
 
 private:
     // Value lists; a code is the position of its text.

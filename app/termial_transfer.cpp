@@ -5,6 +5,7 @@
 #include "log.h"
 #include "seams.h"
 
+#include <QSet>
 #include <QTimer>
 #include <algorithm>
 
@@ -14,6 +15,54 @@ constexpr int kReplyTimeoutMs = 200;
 // Three resends, then the frame is given up.
 constexpr int kMaxResends = 2;
 } // namespace
+
+template <typename Record>
+bool termial::sendNext(QList<Record> *list, Record &current, QTimer *timer,
+                       void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &))
+{
+    if (list->isEmpty())
+        return false;
+    (serialPort.*takeFirst)(*list, current, currentSerialport);
+    timer->start(kReplyTimeoutMs);
+    return true;
+}
+
+template <typename Record>
+bool termial::replyTaken(int &retry, QList<Record> *list, Record &current, QTimer *timer,
+                         void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &))
+{
+    retry = 0;
+    if (timer->isActive())
+        timer->stop();
+    ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
+    return sendNext(list, current, timer, takeFirst);
+}
+
+template <typename Record>
+bool termial::frameSkipped(int &retry, QList<Record> *list, Record &current, QTimer *timer,
+                           void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &))
+{
+    // A skip does not move the progress bar.
+    retry = 0;
+    if (timer->isActive())
+        timer->stop();
+    return sendNext(list, current, timer, takeFirst);
+}
+
+void termial::cancelTransfer(QTimer *analogTimer, QTimer *dmrTimer)
+{
+    for (QTimer *timer : {analogTimer, dmrTimer}) {
+        if (timer->isActive())
+            timer->stop();
+    }
+    list0x40->clear();
+    list0x41->clear();
+    list0x43->clear();
+    list0x44->clear();
+    ui->checkAll_pushButton->setEnabled(true);
+    ui->checkNotAll_pushButton->setEnabled(true);
+    ui->load_progressBar->reset();
+}
 
 void termial::send_clicked()
 {
@@ -28,19 +77,9 @@ void termial::send_clicked()
     }
     // A click during a write cancels it.
     ui->send_btn->setText(tr("发送"));
-    if (timer0x40->isActive())
-        timer0x40->stop();
-    if (timer0x43->isActive())
-        timer0x43->stop();
-    list0x40->clear();
-    list0x41->clear();
-    list0x43->clear();
-    list0x44->clear();
-    ui->checkAll_pushButton->setEnabled(true);
-    ui->checkNotAll_pushButton->setEnabled(true);
+    cancelTransfer(timer0x40, timer0x43);
     isSending = false;
     failedWrite.clear();
-    ui->load_progressBar->reset();
 }
 
 void termial::sendBtn_clicked()
@@ -64,10 +103,7 @@ void termial::sendBtn_clicked()
     ui->send_btn->setText(tr("发送中..."));
     ui->checkAll_pushButton->setEnabled(false);
     ui->checkNotAll_pushButton->setEnabled(false);
-    if (!list0x40->isEmpty()) {
-        serialPort.takeFirst40ListWrite(*list0x40, current0x40, currentSerialport);
-        timer0x40->start(kReplyTimeoutMs);
-    }
+    sendNext(list0x40, current0x40, timer0x40, &SerialPort::takeFirst40ListWrite);
 }
 
 void termial::read_clicked()
@@ -89,19 +125,9 @@ void termial::read_clicked()
     }
     // A click during a read cancels it.
     ui->read_btn->setText(tr("读取"));
-    if (timer0x41->isActive())
-        timer0x41->stop();
-    if (timer0x44->isActive())
-        timer0x44->stop();
-    list0x40->clear();
-    list0x41->clear();
-    list0x43->clear();
-    list0x44->clear();
-    ui->checkAll_pushButton->setEnabled(true);
-    ui->checkNotAll_pushButton->setEnabled(true);
+    cancelTransfer(timer0x41, timer0x44);
     isReading = false;
     failedRead.clear();
-    ui->load_progressBar->reset();
 }
 
 void termial::readBtn_clicked()
@@ -120,10 +146,7 @@ void termial::readBtn_clicked()
     failedRead.clear();
     ui->load_progressBar->setMaximum(int(list0x41->size() + list0x44->size()));
     ui->load_progressBar->setValue(0);
-    if (!list0x41->isEmpty()) {
-        serialPort.takeFirst41ListWrite(*list0x41, current0x41, currentSerialport);
-        timer0x41->start(kReplyTimeoutMs);
-    }
+    sendNext(list0x41, current0x41, timer0x41, &SerialPort::takeFirst41ListWrite);
 }
 
 bool termial::isStaleReply(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight)
@@ -139,91 +162,49 @@ void termial::serialHandleCommand0x40(channel &record)
 {
     if (isStaleReply(record.size(), record.channelNumber(), timer0x40, current0x40.channelNumber()))
         return;
-    retry0x40 = 0;
-    if (timer0x40->isActive())
-        timer0x40->stop();
-    ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
-    if (!list0x40->isEmpty()) {
-        serialPort.takeFirst40ListWrite(*list0x40, current0x40, currentSerialport);
-        timer0x40->start(kReplyTimeoutMs);
-        return;
-    }
-    endOfQueue0x40();
+    if (!replyTaken(retry0x40, list0x40, current0x40, timer0x40, &SerialPort::takeFirst40ListWrite))
+        endOfQueue0x40();
 }
 
 void termial::serialHandleCommand0x41(channel &record)
 {
-    if (isStaleReply(record.size(), record.channelNumber(), timer0x41, current0x41.channelNumber())) {
-        // A late answer still carries its channel's contents.
-        viewUpdate(record.channelNumber(), record);
-        return;
-    }
-    retry0x41 = 0;
+    // A late answer still carries its channel's contents, so it fills its row either way.
     viewUpdate(record.channelNumber(), record);
-    if (timer0x41->isActive())
-        timer0x41->stop();
-    ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
-    if (!list0x41->isEmpty()) {
-        serialPort.takeFirst41ListWrite(*list0x41, current0x41, currentSerialport);
-        timer0x41->start(kReplyTimeoutMs);
+    if (isStaleReply(record.size(), record.channelNumber(), timer0x41, current0x41.channelNumber()))
         return;
-    }
-    endOfQueue0x41();
+    if (!replyTaken(retry0x41, list0x41, current0x41, timer0x41, &SerialPort::takeFirst41ListWrite))
+        endOfQueue0x41();
 }
 
 void termial::serialHandleCommand0x43(DMR &record)
 {
     if (isStaleReply(record.size(), record.channelNumber(), timer0x43, current0x43.channelNumber()))
         return;
-    retry0x43 = 0;
-    if (timer0x43->isActive())
-        timer0x43->stop();
-    ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
-    if (!list0x43->isEmpty()) {
-        serialPort.takeFirst43ListWrite(*list0x43, current0x43, currentSerialport);
-        timer0x43->start(kReplyTimeoutMs);
-        return;
-    }
-    endOfQueue0x43();
+    if (!replyTaken(retry0x43, list0x43, current0x43, timer0x43, &SerialPort::takeFirst43ListWrite))
+        endOfQueue0x43();
 }
 
 void termial::serialHandleCommand0x44(DMR &record)
 {
-    if (isStaleReply(record.size(), record.channelNumber(), timer0x44, current0x44.channelNumber())) {
-        viewUpdateDmr(record.channelNumber(), record);
-        return;
-    }
-    retry0x44 = 0;
     viewUpdateDmr(record.channelNumber(), record);
-    if (timer0x44->isActive())
-        timer0x44->stop();
-    ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
-    if (!list0x44->isEmpty()) {
-        serialPort.takeFirst44ListWrite(*list0x44, current0x44, currentSerialport);
-        timer0x44->start(kReplyTimeoutMs);
+    if (isStaleReply(record.size(), record.channelNumber(), timer0x44, current0x44.channelNumber()))
         return;
-    }
-    endOfQueue0x44();
+    if (!replyTaken(retry0x44, list0x44, current0x44, timer0x44, &SerialPort::takeFirst44ListWrite))
+        endOfQueue0x44();
 }
 
 void termial::endOfQueue0x40()
 {
     WLOG() << "0x40 写操作命令全部发送完成";
     list0x40->clear();
-    if (!list0x43->isEmpty()) {
-        serialPort.takeFirst43ListWrite(*list0x43, current0x43, currentSerialport);
-        timer0x43->start(kReplyTimeoutMs);
-    }
+    sendNext(list0x43, current0x43, timer0x43, &SerialPort::takeFirst43ListWrite);
 }
 
 void termial::endOfQueue0x41()
 {
     WLOG() << "0x41 读操作命令全部发送完成";
     list0x41->clear();
-    if (!list0x44->isEmpty()) {
-        serialPort.takeFirst44ListWrite(*list0x44, current0x44, currentSerialport);
-        timer0x44->start(kReplyTimeoutMs);
-    }
+    sendNext(list0x44, current0x44, timer0x44, &SerialPort::takeFirst44ListWrite);
 }
 
 void termial::endOfQueue0x43()
@@ -268,10 +249,8 @@ void termial::reportFailures(const QList<quint16> &failed)
 {
     if (failed.isEmpty())
         return;
-    QList<quint16> unique = failed;
-    std::sort(unique.begin(), unique.end());
-    unique.erase(std::unique(unique.begin(), unique.end()), unique.end());
-    const QString text = tr("%1 个信道传输失败：%2").arg(unique.size()).arg(compactChannelList(unique));
+    const qsizetype count = QSet<quint16>(failed.begin(), failed.end()).size();
+    const QString text = tr("%1 个信道传输失败：%2").arg(count).arg(compactChannelList(failed));
     // Shown after the receive path or the timer tick has returned, so no modal loop runs inside them.
     QTimer::singleShot(0, this, [this, text] { seams::warning(this, tr("警告"), text); });
 }
@@ -280,16 +259,9 @@ void termial::onTimeout0x40()
 {
     if (retry0x40 > kMaxResends) {
         WLOG() << "0x40 命令已达到最大重试次数(3次)，跳过此命令";
-        retry0x40 = 0;
-        if (timer0x40->isActive())
-            timer0x40->stop();
         failedWrite << current0x40.channelNumber();
-        if (!list0x40->isEmpty()) {
-            serialPort.takeFirst40ListWrite(*list0x40, current0x40, currentSerialport);
-            timer0x40->start(kReplyTimeoutMs);
-        } else {
+        if (!frameSkipped(retry0x40, list0x40, current0x40, timer0x40, &SerialPort::takeFirst40ListWrite))
             endOfQueue0x40();
-        }
         return;
     }
     const QByteArray frame = current0x40.toWriteFrame();
@@ -303,16 +275,9 @@ void termial::onTimeout0x41()
 {
     if (retry0x41 > kMaxResends) {
         WLOG() << "0x41 命令已达到最大重试次数(3次)，跳过此命令";
-        retry0x41 = 0;
-        if (timer0x41->isActive())
-            timer0x41->stop();
         failedRead << current0x41.channelNumber();
-        if (!list0x41->isEmpty()) {
-            serialPort.takeFirst41ListWrite(*list0x41, current0x41, currentSerialport);
-            timer0x41->start(kReplyTimeoutMs);
-        } else {
+        if (!frameSkipped(retry0x41, list0x41, current0x41, timer0x41, &SerialPort::takeFirst41ListWrite))
             endOfQueue0x41();
-        }
         return;
     }
     const QByteArray frame = current0x41.toReadFrame();
@@ -326,16 +291,9 @@ void termial::onTimeout0x43()
 {
     if (retry0x43 > kMaxResends) {
         WLOG() << "0x43 命令已达到最大重试次数(3次)，跳过此命令";
-        retry0x43 = 0;
-        if (timer0x43->isActive())
-            timer0x43->stop();
         failedWrite << current0x43.channelNumber();
-        if (!list0x43->isEmpty()) {
-            serialPort.takeFirst43ListWrite(*list0x43, current0x43, currentSerialport);
-            timer0x43->start(kReplyTimeoutMs);
-        } else {
+        if (!frameSkipped(retry0x43, list0x43, current0x43, timer0x43, &SerialPort::takeFirst43ListWrite))
             endOfQueue0x43();
-        }
         return;
     }
     const QByteArray frame = current0x43.toWriteFrame();
@@ -349,16 +307,9 @@ void termial::onTimeout0x44()
 {
     if (retry0x44 > kMaxResends) {
         WLOG() << "0x44 命令已达到最大重试次数(3次)，跳过此命令";
-        retry0x44 = 0;
-        if (timer0x44->isActive())
-            timer0x44->stop();
         failedRead << current0x44.channelNumber();
-        if (!list0x44->isEmpty()) {
-            serialPort.takeFirst44ListWrite(*list0x44, current0x44, currentSerialport);
-            timer0x44->start(kReplyTimeoutMs);
-        } else {
+        if (!frameSkipped(retry0x44, list0x44, current0x44, timer0x44, &SerialPort::takeFirst44ListWrite))
             endOfQueue0x44();
-        }
         return;
     }
     const QByteArray frame = current0x44.toReadFrame();
