@@ -278,7 +278,8 @@ void TestProtocol::copiesKeepEveryField()
     channel assigned;
     assigned = source;
     QCOMPARE(assigned.toWriteFrame(), source.toWriteFrame());
-    assigned = assigned;
+    const channel &same = assigned;
+    assigned = same;
     QCOMPARE(assigned.toWriteFrame(), source.toWriteFrame());
 
     DMR dmr = randomDmr(rng);
