@@ -4,8 +4,10 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
-namespace seams {
-namespace {
+namespace seams
+{
+namespace
+{
 WarningFn warningFn;
 FileNameFn saveFn;
 FileNameFn openFn;
@@ -21,12 +23,14 @@ void warning(QWidget *parent, const QString &title, const QString &text)
 
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
-    return saveFn ? saveFn(parent, caption, dir, filter) : QFileDialog::getSaveFileName(parent, caption, dir, filter);
+    return saveFn ? saveFn(parent, caption, dir, filter)
+                  : QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
 QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
 {
-    return openFn ? openFn(parent, caption, dir, filter) : QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    return openFn ? openFn(parent, caption, dir, filter)
+                  : QFileDialog::getOpenFileName(parent, caption, dir, filter);
 }
 
 WarningFn setWarning(WarningFn fn)

@@ -6,11 +6,12 @@
 
 class QWidget;
 
-namespace seams {
+namespace seams
+{
 
 using WarningFn = std::function<void(QWidget *parent, const QString &title, const QString &text)>;
-using FileNameFn =
-    std::function<QString(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)>;
+using FileNameFn = std::function<QString(QWidget *parent, const QString &caption, const QString &dir,
+                                         const QString &filter)>;
 
 // A modal warning box with one OK button.
 void warning(QWidget *parent, const QString &title, const QString &text);

@@ -21,7 +21,8 @@ class CheckBoxDelegate;
 class ComboBoxDelegate;
 class SpinBoxDelegate;
 
-namespace Ui {
+namespace Ui
+{
 class termial;
 }
 
@@ -114,7 +115,8 @@ private:
     void takeBufferedReply();
 
 public:
-    // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs joined.
+    // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs
+    // joined.
     static QString compactChannelList(QList<quint16> numbers);
 
 private:
@@ -152,7 +154,7 @@ private:
     Ui::termial *ui;
     Tools rxTools;
     SerialPort serialPort;
-    QTranslator *translator; // the installed catalogue (an empty one until the first load ends)
+    QTranslator *translator;     // the installed catalogue (an empty one until the first load ends)
     quint64 languageRequest = 0; // number of the latest load; only its translator gets installed
 
     bool isReading;

@@ -124,7 +124,8 @@ int main(int argc, char *argv[])
          QStringLiteral("Send 1 to 8 noise bytes (never 0xA5) before an answer with probability <p>."),
          QStringLiteral("p")},
         {QStringLiteral("stray-a5"),
-         QStringLiteral("Send a lone 0xA5 byte (a false header start) before an answer with probability <p>."),
+         QStringLiteral(
+             "Send a lone 0xA5 byte (a false header start) before an answer with probability <p>."),
          QStringLiteral("p")},
         {QStringLiteral("delay"), QStringLiteral("Answer <ms> milliseconds after the request."),
          QStringLiteral("ms")},

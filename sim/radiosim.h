@@ -19,7 +19,7 @@ class QTimer;
 // so the same options and the same requests give the same answers, byte for byte.
 struct RadioSimOptions {
     double drop = 0, corrupt = 0, garbage = 0; // probability per answer
-    double strayA5 = 0; // probability of a lone 0xA5 right in front of an answer
+    double strayA5 = 0;                        // probability of a lone 0xA5 right in front of an answer
     int delayMs = 0;                           // each answer leaves this long after its request
     int chunk = 0 /*0 = whole*/;               // answers written in pieces of this many bytes
     bool randomChunk = false;                  // pieces of 1..16 bytes instead

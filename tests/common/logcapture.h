@@ -66,7 +66,8 @@ private:
             current()->other << text;
             return;
         }
-        static const QRegularExpression time(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d (?=termial:\\[)"));
+        static const QRegularExpression time(
+            QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d (?=termial:\\[)"));
         QString line = text;
         current()->lines << line.remove(time);
     }

@@ -46,7 +46,8 @@ void TestProtocol::crcCheckValues()
 {
     QFETCH(QByteArray, bytes);
     QFETCH(int, crc);
-    QCOMPARE(int(Tools::crc16(reinterpret_cast<const quint8 *>(bytes.constData()), quint8(bytes.size()))), crc);
+    QCOMPARE(int(Tools::crc16(reinterpret_cast<const quint8 *>(bytes.constData()), quint8(bytes.size()))),
+             crc);
 }
 
 void TestProtocol::appendCrcAndHeader()
