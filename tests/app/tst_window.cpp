@@ -1,5 +1,4 @@
 // Tests of the window shell: start-up states, the ten languages, the tab switch, tear-down, the command line.
-#include "catalogues.h"
 #include "logcapture.h"
 #include "termial.h"
 #include "ui_termial.h"
@@ -11,6 +10,7 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 #include <functional>
@@ -24,23 +24,101 @@ QString translated(const char *source)
     return QCoreApplication::translate("termial", source);
 }
 
-// What the window shows for a source text in the given catalogue.
-QString shown(const Catalogue &catalogue, const char *source)
+// A few texts written out per language, so that a wrong translation source is caught too.
+struct Language {
+    const char *name; // as shown in language_comboBox
+    const char *stem; // lang_<stem>.ts, lang_<stem>.qm
+    const char *tag;
+    const char *title;
+    const char *write;
+};
+
+// In the order of language_comboBox.
+const Language knownLanguages[] = {
+    {"English", "English", "en", "Control terminal", "Write"},
+    {"中文", "Chinese", "zh_CN", "控制终端", "发送"},
+    {"Français", "French", "fr", "Terminal de contrôle", "Envoyer"},
+    {"بالعربية", "Arabic", "ar", "محطة التحكم", "أرسل"},
+    {"deutsch", "German", "de", "Steuerterminal", "senden"},
+    {"日本語", "Japanese", "ja", "制御端末", "送信"},
+    {"Português", "Portuguese", "pt", "Terminal de controlo", "enviar"},
+    {"Русский язык", "Russian", "ru", "Терминал управления", "Отправить"},
+    {"Español", "Spanish", "es", "Terminal de control", "Enviar"},
+    {"हिंदी भाषा", "Hindi", "hi", "नियंत्रण टर्मिनल", "भेजें"},
+};
+constexpr int languageCount = int(std::size(knownLanguages));
+
+// A translation source as read from resources/language: every message with its translation (empty
+// where none is given, so the source text shows).
+struct Catalogue {
+    QString file; // the compiled catalogue under :/language/
+    QString tag;
+    QStringList contexts;
+    QStringList sources;
+    QHash<QString, QString> texts;
+};
+
+Catalogue parse(const Language &language)
 {
-    for (int i = 0; i < messageCount; ++i) {
-        if (qstrcmp(sourceTexts[i], source) == 0)
-            return QString::fromUtf8(catalogue.texts[i] ? catalogue.texts[i] : source);
+    Catalogue c;
+    c.file = QStringLiteral("lang_%1.qm").arg(QLatin1String(language.stem));
+    QFile f(QStringLiteral(TERMIAL_LANGUAGE_DIR "/lang_%1.ts").arg(QLatin1String(language.stem)));
+    if (!f.open(QIODevice::ReadOnly))
+        qFatal("cannot read %s", qPrintable(f.fileName()));
+    QXmlStreamReader xml(&f);
+    QString source;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QStringView name = xml.name();
+        if (name == QLatin1String("TS")) {
+            c.tag = xml.attributes().value(QLatin1String("language")).toString();
+        } else if (name == QLatin1String("name")) {
+            c.contexts << xml.readElementText();
+        } else if (name == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (name == QLatin1String("translation")) {
+            const QStringView type = xml.attributes().value(QLatin1String("type"));
+            const QString text = xml.readElementText();
+            if (type == QLatin1String("vanished") || type == QLatin1String("obsolete"))
+                continue; // never compiled
+            c.sources << source;
+            c.texts.insert(source, text);
+        }
     }
-    qFatal("no such source text: %s", source);
+    if (xml.hasError())
+        qFatal("%s: %s", qPrintable(f.fileName()), qPrintable(xml.errorString()));
+    return c;
+}
+
+const QList<Catalogue> &catalogues()
+{
+    static const QList<Catalogue> all = [] {
+        QList<Catalogue> out;
+        for (const Language &language : knownLanguages)
+            out << parse(language);
+        return out;
+    }();
+    return all;
 }
 
 const Catalogue &english()
 {
-    return catalogues[0];
+    return catalogues().first();
 }
 
 // No translator, or an empty one: every text in its source form.
-const Catalogue untranslated{"", "", "", {}};
+const Catalogue untranslated;
+
+// What the window shows for a source text in the given catalogue.
+QString shown(const Catalogue &catalogue, const char *source)
+{
+    const QString key = QString::fromUtf8(source);
+    if (&catalogue != &untranslated && !catalogue.texts.contains(key))
+        qFatal("no such source text: %s", source);
+    const QString text = catalogue.texts.value(key);
+    return text.isEmpty() ? key : text;
+}
 
 // Every text retranslateUi sets, read back from the form, with its source text.
 struct FormText {
@@ -86,9 +164,9 @@ void compareForm(termial &w, const Catalogue &catalogue)
     for (const FormText &t : formTexts()) {
         const QString actual = t.read(w.form());
         if (actual != shown(catalogue, t.source))
-            QFAIL(qPrintable(QStringLiteral("%1 in %2: \"%3\", expected \"%4\"")
-                                 .arg(QLatin1String(t.what), QLatin1String(catalogue.file), actual,
-                                      shown(catalogue, t.source))));
+            QFAIL(qPrintable(
+                QStringLiteral("%1 in %2: \"%3\", expected \"%4\"")
+                    .arg(QLatin1String(t.what), catalogue.file, actual, shown(catalogue, t.source))));
     }
     QCOMPARE(w.form()->serialportFlash_pushButton->text(), QString());
 }
@@ -143,29 +221,23 @@ void tst_window::startUp()
     QCOMPARE(w.objectName(), QStringLiteral("termial"));
     QCOMPARE(w.size(), QSize(1194, 781));
     QCOMPARE(f->tabWidget->currentIndex(), 0);
-
-    QVERIFY(f->serialport_comboBox->isEnabled());
-    QVERIFY(f->serialportFlash_pushButton->isEnabled());
-    QVERIFY(f->serialportLink_pushButton->isEnabled());
-    QVERIFY(f->language_comboBox->isEnabled());
+    for (QWidget *on : std::initializer_list<QWidget *>{
+             f->serialport_comboBox, f->serialportFlash_pushButton, f->serialportLink_pushButton,
+             f->language_comboBox, f->save_pushButton, f->open_pushButton, f->send_btn, f->read_btn})
+        QVERIFY2(on->isEnabled(), qPrintable(on->objectName()));
     QVERIFY(!f->checkAll_pushButton->isEnabled());
     QVERIFY(!f->checkNotAll_pushButton->isEnabled());
-    QVERIFY(f->save_pushButton->isEnabled());
-    QVERIFY(f->open_pushButton->isEnabled());
-    QVERIFY(f->send_btn->isEnabled());
-    QVERIFY(f->read_btn->isEnabled());
 
     QCOMPARE(f->load_progressBar->minimum(), 0);
     QCOMPARE(f->load_progressBar->maximum(), 1999);
     QCOMPARE(f->load_progressBar->value(), 0);
     QVERIFY(f->load_progressBar->styleSheet().contains(QLatin1String("#05B8CC")));
 
-    QStringList names;
+    QStringList names, expected;
     for (int i = 0; i < f->language_comboBox->count(); ++i)
         names << f->language_comboBox->itemText(i);
-    QStringList expected;
-    for (const Catalogue &c : catalogues)
-        expected << QString::fromUtf8(c.name);
+    for (const Language &l : knownLanguages)
+        expected << QString::fromUtf8(l.name);
     QCOMPARE(names, expected);
     QCOMPARE(f->language_comboBox->currentIndex(), 0);
 
@@ -179,7 +251,7 @@ void tst_window::startUp()
     for (int row = 0; row < model->rowCount(); ++row)
         QVERIFY(model->index(row, 0).data(Qt::CheckStateRole).toInt() != Qt::Checked);
 
-    QTRY_COMPARE(w.windowTitle(), shown(english(), "控制终端"));
+    QTRY_COMPARE(w.windowTitle(), QStringLiteral("Control terminal"));
     SETTLE(w);
     compareForm(w, english());
     QCOMPARE(translated("警告"), QStringLiteral("Warning"));
@@ -190,8 +262,7 @@ void tst_window::startUp()
     // The dark window background comes from the window style sheet.
     w.show();
     QVERIFY(QTest::qWaitForWindowExposed(&w));
-    const QImage image = w.grab().toImage();
-    QCOMPARE(image.pixelColor(2, 2), QColor(0x1E, 0x1F, 0x22));
+    QCOMPARE(w.grab().toImage().pixelColor(2, 2), QColor(0x1E, 0x1F, 0x22));
 }
 
 void tst_window::resources()
@@ -200,8 +271,7 @@ void tst_window::resources()
     QCOMPARE(flash.size(), QSize(18, 16));
     QVERIFY(!flash.read().isNull());
     for (const char *arrow : {":/img/up.png", ":/img/down.png"}) {
-        QImageReader reader(QString::fromLatin1(arrow));
-        const QImage image = reader.read();
+        const QImage image = QImageReader(QString::fromLatin1(arrow)).read();
         QCOMPARE(image.size(), QSize(16, 16));
         QVERIFY(image.hasAlphaChannel());
         // White drawing on a transparent ground.
@@ -220,25 +290,32 @@ void tst_window::resources()
 void tst_window::compiledCatalogues_data()
 {
     QTest::addColumn<int>("index");
-    for (int i = 0; i < int(std::size(catalogues)); ++i)
-        QTest::newRow(catalogues[i].file) << i;
+    for (int i = 0; i < languageCount; ++i)
+        QTest::newRow(knownLanguages[i].stem) << i;
 }
 
 void tst_window::compiledCatalogues()
 {
     QFETCH(int, index);
-    const Catalogue &c = catalogues[index];
+    const Language &language = knownLanguages[index];
+    const Catalogue &c = catalogues()[index];
+    // The source itself: the language, the one context, every message the English one has.
+    QCOMPARE(c.tag, QLatin1String(language.tag));
+    QCOMPARE(c.contexts, QStringList{QStringLiteral("termial")});
+    QCOMPARE(c.sources, english().sources);
+    QCOMPARE(shown(c, "控制终端"), QString::fromUtf8(language.title));
+    QCOMPARE(shown(c, "发送"), QString::fromUtf8(language.write));
+
+    // The compiled catalogue holds exactly what its source says.
     QTranslator translator;
-    QVERIFY(translator.load(QStringLiteral(":/language/") + QLatin1String(c.file)));
-    QCOMPARE(translator.language(), QLatin1String(c.tag));
-    for (int i = 0; i < messageCount; ++i) {
-        const QString actual = translator.translate("termial", sourceTexts[i]);
-        const QString expected = c.texts[i] ? QString::fromUtf8(c.texts[i]) : QString();
-        QVERIFY2(actual == expected,
+    QVERIFY(translator.load(QStringLiteral(":/language/") + c.file));
+    QCOMPARE(translator.language(), c.tag);
+    for (const QString &source : c.sources) {
+        const QString actual = translator.translate("termial", source.toUtf8().constData());
+        QVERIFY2(actual == c.texts.value(source),
                  qPrintable(QStringLiteral("\"%1\": \"%2\", expected \"%3\"")
-                                .arg(QString::fromUtf8(sourceTexts[i]), actual, expected)));
+                                .arg(source, actual, c.texts.value(source))));
     }
-    // Only the one context exists.
     QVERIFY(translator.translate("QWidget", "保存").isEmpty());
 }
 
@@ -246,9 +323,9 @@ void tst_window::languages_data()
 {
     QTest::addColumn<int>("index");
     // English last, so the shared window ends where it began.
-    for (int i = 1; i < int(std::size(catalogues)); ++i)
-        QTest::newRow(catalogues[i].file) << i;
-    QTest::newRow(catalogues[0].file) << 0;
+    for (int i = 1; i < languageCount; ++i)
+        QTest::newRow(knownLanguages[i].stem) << i;
+    QTest::newRow(knownLanguages[0].stem) << 0;
 }
 
 void tst_window::languages()
@@ -257,12 +334,12 @@ void tst_window::languages()
     termial &w = *shared();
     SETTLE(w);
     w.form()->language_comboBox->setCurrentIndex(index);
-    QTRY_COMPARE(w.windowTitle(), shown(catalogues[index], "控制终端"));
+    QTRY_COMPARE(w.windowTitle(), shown(catalogues()[index], "控制终端"));
     SETTLE(w);
-    compareForm(w, catalogues[index]);
+    compareForm(w, catalogues()[index]);
     QCOMPARE(w.form()->label_31->text(), QStringLiteral("0~"));
-    QCOMPARE(translated("警告"), shown(catalogues[index], "警告"));
-    QCOMPARE(translated("文件没有保存：%1"), shown(catalogues[index], "文件没有保存：%1"));
+    QCOMPARE(translated("警告"), shown(catalogues()[index], "警告"));
+    QCOMPARE(translated("文件没有保存：%1"), shown(catalogues()[index], "文件没有保存：%1"));
 }
 
 void tst_window::quickSwitches()
@@ -276,7 +353,7 @@ void tst_window::quickSwitches()
         for (int index : round)
             w.switchLanguage(index);
         SETTLE(w);
-        const Catalogue &last = catalogues[round.last()];
+        const Catalogue &last = catalogues()[round.last()];
         QCOMPARE(w.windowTitle(), shown(last, "控制终端"));
         compareForm(w, last);
         QCOMPARE(translated("警告"), shown(last, "警告"));
@@ -302,12 +379,12 @@ void tst_window::quickSwitches()
     QCOMPARE(loads.size(), 2);
     QVERIFY(!loads.first()->isFinished());
     loads.last()->waitForFinished();
-    QTRY_COMPARE(w.windowTitle(), shown(catalogues[5], "控制终端"));
+    QTRY_COMPARE(w.windowTitle(), shown(catalogues()[5], "控制终端"));
     QCOMPARE(loadsRunning(w), 1);
     release.release();
     SETTLE(w);
-    compareForm(w, catalogues[5]);
-    QCOMPARE(translated("警告"), shown(catalogues[5], "警告"));
+    compareForm(w, catalogues()[5]);
+    QCOMPARE(translated("警告"), shown(catalogues()[5], "警告"));
 
     w.switchLanguage(0);
     SETTLE(w);
@@ -322,7 +399,7 @@ void tst_window::unknownAndMissingLanguages()
     for (int index : {10, -1, 1000}) {
         w.switchLanguage(2);
         SETTLE(w);
-        QCOMPARE(w.windowTitle(), shown(catalogues[2], "控制终端"));
+        QCOMPARE(w.windowTitle(), shown(catalogues()[2], "控制终端"));
         log.clear();
         w.switchLanguage(index);
         SETTLE(w);

@@ -45,6 +45,15 @@ static QString dropped(const QByteArray &buffer)
 {
     return QStringLiteral("crc校验失败 ") + tlog::hex(buffer);
 }
+// What checkFrame logs for a complete candidate whose CRC does not match.
+static QString crcFailed(const QByteArray &frame)
+{
+    const auto *bytes = reinterpret_cast<const quint8 *>(frame.constData());
+    const int received = quint8(frame.at(frame.size() - 2)) << 8 | quint8(frame.back());
+    return QStringLiteral("CRC校验失败，计算值： %1 ，接收值： %2")
+        .arg(QString::number(Tools::crc16(bytes + 4, int(frame.size()) - 6), 16),
+             QString::number(received, 16));
+}
 
 // The cutter as it was first written: no bound, a failed candidate takes everything up to its
 // end, no look-ahead. Noise-free traffic must give the same frames and log lines.
@@ -79,10 +88,8 @@ class TestReceive : public QObject
 private slots:
     void checkFrame_data();
     void checkFrame();
-    void chunksAndPairs();
-    void noiseAndBadFrames();
-    void strayHeaderByte();
-    void resynchronisation();
+    void extract_data();
+    void extract();
     void bufferBound();
     void validTrafficUnchanged();
 };
@@ -114,163 +121,98 @@ void TestReceive::checkFrame()
     QCOMPARE(log.lines, line.isEmpty() ? QStringList() : QStringList{line});
 }
 
-void TestReceive::chunksAndPairs()
+// Chunks fed one by one: the frame each call returns, the buffer it leaves, and every line logged.
+void TestReceive::extract_data()
 {
+    QTest::addColumn<QList<QByteArray>>("pieces");
+    QTest::addColumn<QList<QByteArray>>("returns");
+    QTest::addColumn<QList<QByteArray>>("buffers");
+    QTest::addColumn<QStringList>("lines");
+    using Bytes = QList<QByteArray>;
+    const QByteArray none;
     const QByteArray reply = analogReply(7);
-    QCOMPARE(reply.size(), 34);
-    {
-        LogCapture log;
-        Tools tools;
-        QVERIFY(tools.extractFrame(reply.left(3)).isEmpty());
-        QVERIFY(tools.extractFrame(reply.mid(3, 20)).isEmpty());
-        QVERIFY(log.lines.isEmpty());
-        QCOMPARE(tools.extractFrame(reply.mid(23)), reply);
-        QCOMPARE(log.lines, (QStringList{cut(reply), returned(reply)}));
-        QVERIFY(tools.buffer().isEmpty());
-    }
-    {
-        // The second frame waits and is taken before the bytes that arrive with the next chunk.
-        LogCapture log;
-        Tools tools;
-        const QByteArray second = analogReply(8);
-        QCOMPARE(tools.extractFrame(reply + second), reply);
-        QCOMPARE(tools.buffer(), second);
-        QCOMPARE(tools.extractFrame(readRequest1.left(6)), second);
-        QCOMPARE(tools.buffer(), readRequest1.left(6));
-        QCOMPARE(tools.extractFrame(readRequest1.mid(6)), readRequest1);
-        QCOMPARE(log.lines.size(), 6);
-    }
-    {
-        // 0x47 is consumed without its "returned" line.
-        LogCapture log;
-        Tools tools;
-        const QByteArray status = frameOf(0x47, hexBytes("00 01"));
-        QCOMPARE(tools.extractFrame(status), status);
-        QCOMPARE(log.lines, QStringList{cut(status)});
-    }
-}
+    const QByteArray second = analogReply(8);
+    const QByteArray rr = readRequest1;
+    const QByteArray bad = hexBytes("a5 a5 a5 a5 05 41 00 01 ff 00");
+    const QByteArray a5 = hexBytes("a5");
+    const QStringList taken{cut(rr), returned(rr)};
 
-void TestReceive::noiseAndBadFrames()
-{
-    {
-        LogCapture log;
-        Tools tools;
-        QCOMPARE(tools.extractFrame(hexBytes("01 02 03 a5 a5") + readRequest1), readRequest1);
-        QCOMPARE(log.lines, (QStringList{cut(readRequest1), returned(readRequest1)}));
-        QVERIFY(tools.buffer().isEmpty());
-    }
-    {
-        LogCapture log;
-        Tools tools;
-        const QByteArray bad = hexBytes("a5 a5 a5 a5 05 41 00 01 ff 00");
-        QCOMPARE(tools.extractFrame(bad + readRequest1), readRequest1);
-        QCOMPARE(log.lines,
-                 (QStringList{cut(bad), QStringLiteral("CRC校验失败，计算值： 239 ，接收值： ff00"),
-                              dropped(bad + readRequest1), cut(readRequest1), returned(readRequest1)}));
-        QVERIFY(tools.buffer().isEmpty());
-    }
-    {
-        LogCapture log;
-        Tools tools;
-        const QByteArray zero = hexBytes("a5 a5 a5 a5 00");
-        QVERIFY(tools.extractFrame(zero).isEmpty());
-        QCOMPARE(log.lines, (QStringList{cut(zero), QStringLiteral("数据长度不足，最小长度：7，实际长度： 5"),
-                                         dropped(zero)}));
-        QVERIFY(tools.buffer().isEmpty());
-    }
-}
-
-void TestReceive::strayHeaderByte()
-{
+    QTest::newRow("in pieces") << Bytes{reply.left(3), reply.mid(3, 20), reply.mid(23)}
+                               << Bytes{none, none, reply} << Bytes{reply.left(3), reply.left(23), none}
+                               << QStringList{cut(reply), returned(reply)};
+    // The second frame waits and is taken before the bytes that arrive with the next chunk.
+    QTest::newRow("two in one") << Bytes{reply + second, rr.left(6), rr.mid(6)} << Bytes{reply, second, rr}
+                                << Bytes{second, rr.left(6), none}
+                                << QStringList{cut(reply), returned(reply), cut(second), returned(second)} +
+                                       taken;
+    // 0x47 is consumed without its "returned" line.
+    const QByteArray status = frameOf(0x47, hexBytes("00 01"));
+    QTest::newRow("status") << Bytes{status} << Bytes{status} << Bytes{none} << QStringList{cut(status)};
+    QTest::newRow("noise first") << Bytes{hexBytes("01 02 03 a5 a5") + rr} << Bytes{rr} << Bytes{none}
+                                 << taken;
+    QTest::newRow("bad crc then good") << Bytes{bad + rr} << Bytes{rr} << Bytes{none}
+                                       << QStringList{cut(bad), crcFailed(bad), dropped(bad + rr)} + taken;
+    const QByteArray zero = hexBytes("a5 a5 a5 a5 00");
+    QTest::newRow("size 0") << Bytes{zero} << Bytes{none} << Bytes{none}
+                            << QStringList{cut(zero),
+                                           QStringLiteral("数据长度不足，最小长度：7，实际长度： 5"),
+                                           dropped(zero)};
     // The stray byte makes the first header announce 165 bytes; the real answer behind it is
     // complete and valid, so it is taken at once with everything in front of it.
-    LogCapture log;
-    Tools tools;
-    QCOMPARE(tools.extractFrame(QByteArray(1, char(0xA5)) + readRequest1), readRequest1);
-    QCOMPARE(log.lines, (QStringList{cut(readRequest1), returned(readRequest1)}));
-    QVERIFY(tools.buffer().isEmpty());
-
-    // Split so that the answer completes only with the second chunk.
-    log.clear();
-    const QByteArray reply = analogReply(9);
-    QVERIFY(tools.extractFrame(QByteArray(2, char(0xA5)) + reply.left(20)).isEmpty());
-    QCOMPARE(tools.extractFrame(reply.mid(20)), reply);
-    QCOMPARE(log.lines, (QStringList{cut(reply), returned(reply)}));
+    QTest::newRow("stray a5") << Bytes{a5 + rr} << Bytes{rr} << Bytes{none} << taken;
+    QTest::newRow("stray a5 a5, split")
+        << Bytes{a5 + a5 + reply.left(20), reply.mid(20)} << Bytes{none, reply}
+        << Bytes{a5 + a5 + reply.left(20), none} << QStringList{cut(reply), returned(reply)};
+    // A corrupted size spans a valid answer; when the false candidate completes and fails, only
+    // its first byte goes and the answer inside it is found by the same call.
+    const QByteArray spanning = hexBytes("a5 a5 a5 a5 1d") + rr + QByteArray(19, '\x11');
+    QTest::newRow("false size spans answer")
+        << Bytes{spanning} << Bytes{rr} << Bytes{none}
+        << QStringList{cut(spanning), crcFailed(spanning), dropped(spanning)} + taken;
+    // A later candidate that is complete but invalid is not taken; a valid one behind it is.
+    QTest::newRow("invalid candidate behind")
+        << Bytes{a5 + bad, rr} << Bytes{none, rr} << Bytes{a5 + bad, none} << taken;
+    // The last byte both completes a false candidate (dropped) and the answer behind a stray 0xA5:
+    // the look-ahead that follows the drop must still see the answer.
+    const QByteArray both = hexBytes("a5 a5 a5 a5 1f") + QByteArray(20, '\x11') + a5 + rr;
+    QTest::newRow("drop then look-ahead")
+        << Bytes{both.left(35), both.right(1)} << Bytes{none, rr} << Bytes{both.left(35), none}
+        << QStringList{cut(both), crcFailed(both), dropped(both)} + taken;
+    // Noise is not kept; a header start is.
+    QTest::newRow("bound") << Bytes{QByteArray(10000, '\x5a'), hexBytes("01 a5 02 a5 a5"), a5,
+                                    hexBytes("a5 05 41 00 01 02"), hexBytes("39")}
+                           << Bytes{none, none, none, none, rr}
+                           << Bytes{none, hexBytes("a5 a5"), hexBytes("a5 a5 a5"), rr.left(9), none} << taken;
 }
 
-void TestReceive::resynchronisation()
+void TestReceive::extract()
 {
-    {
-        // A corrupted size spans a valid answer; when the false candidate completes and fails,
-        // only its first byte goes and the answer inside it is found by the same call.
-        LogCapture log;
-        Tools tools;
-        const QByteArray falseStart = hexBytes("a5 a5 a5 a5 1d");
-        const QByteArray stream = falseStart + readRequest1 + QByteArray(19, '\x11');
-        QCOMPARE(stream.size(), 34);
-        QCOMPARE(tools.extractFrame(stream), readRequest1);
-        QCOMPARE(log.lines.size(), 5);
-        QCOMPARE(log.lines.at(0), cut(stream));
-        QCOMPARE(log.lines.at(2), dropped(stream));
-        QCOMPARE(log.lines.at(3), cut(readRequest1));
-        QVERIFY(tools.buffer().isEmpty());
+    QFETCH(QList<QByteArray>, pieces);
+    QFETCH(QList<QByteArray>, returns);
+    QFETCH(QList<QByteArray>, buffers);
+    QFETCH(QStringList, lines);
+    LogCapture log;
+    Tools tools;
+    for (int i = 0; i < pieces.size(); ++i) {
+        QCOMPARE(tools.extractFrame(pieces.at(i)), returns.at(i));
+        QCOMPARE(tools.buffer(), buffers.at(i));
     }
-    {
-        // A later candidate that is complete but invalid is not taken; a valid one behind it is.
-        LogCapture log;
-        Tools tools;
-        const QByteArray bad = hexBytes("a5 a5 a5 a5 05 41 00 01 ff 00");
-        QVERIFY(tools.extractFrame(QByteArray(1, char(0xA5)) + bad).isEmpty());
-        QVERIFY(log.lines.isEmpty());
-        QCOMPARE(tools.buffer().size(), 11);
-        QCOMPARE(tools.extractFrame(readRequest1), readRequest1);
-        QCOMPARE(log.lines, (QStringList{cut(readRequest1), returned(readRequest1)}));
-        QVERIFY(tools.buffer().isEmpty());
-    }
-    {
-        // The last byte both completes a false candidate (dropped) and the answer behind a
-        // stray 0xA5: the look-ahead that follows the drop must still see the answer.
-        LogCapture log;
-        Tools tools;
-        const QByteArray stream =
-            hexBytes("a5 a5 a5 a5 1f") + QByteArray(20, '\x11') + QByteArray(1, char(0xA5)) + readRequest1;
-        QCOMPARE(stream.size(), 36);
-        QVERIFY(tools.extractFrame(stream.left(35)).isEmpty());
-        QVERIFY(log.lines.isEmpty());
-        QCOMPARE(tools.extractFrame(stream.right(1)), readRequest1);
-        QCOMPARE(log.lines.size(), 5);
-        QCOMPARE(log.lines.at(2), dropped(stream));
-        QVERIFY(tools.buffer().isEmpty());
-    }
-    {
-        // Without a later valid frame the false candidate is waited for, then dropped byte by byte.
-        LogCapture log;
-        Tools tools;
-        QVERIFY(tools.extractFrame(hexBytes("a5 a5 a5 a5 ff") + QByteArray(200, '\x22')).isEmpty());
-        QVERIFY(log.lines.isEmpty());
-        QVERIFY(tools.extractFrame(QByteArray(55, '\x22')).isEmpty());
-        QCOMPARE(log.count(QStringLiteral("CRC校验失败，计算值： %1 ，接收值： 2222")
-                               .arg(Tools::crc16(reinterpret_cast<const quint8 *>(
-                                                     (hexBytes("ff") + QByteArray(253, '\x22')).constData()),
-                                                 254),
-                                    0, 16)),
-                 1);
-        QVERIFY(tools.buffer().isEmpty());
-    }
+    QCOMPARE(log.lines, lines);
 }
 
 void TestReceive::bufferBound()
 {
-    Tools tools;
-    LogCapture log;
-    QVERIFY(tools.extractFrame(QByteArray(10000, '\x5a')).isEmpty());
-    QVERIFY(tools.buffer().isEmpty());
-    QVERIFY(tools.extractFrame(hexBytes("01 a5 02 a5 a5")).isEmpty());
-    QCOMPARE(tools.buffer(), hexBytes("a5 a5"));
-    QVERIFY(tools.extractFrame(hexBytes("a5")).isEmpty());
-    QCOMPARE(tools.buffer(), hexBytes("a5 a5 a5"));
-    QVERIFY(tools.extractFrame(hexBytes("a5 05 41 00 01 02")).isEmpty());
-    QCOMPARE(tools.extractFrame(hexBytes("39")), readRequest1);
+    // Without a later valid frame a false candidate is waited for, then dropped byte by byte.
+    {
+        LogCapture log;
+        Tools tools;
+        const QByteArray candidate = hexBytes("a5 a5 a5 a5 ff") + QByteArray(255, '\x22');
+        QVERIFY(tools.extractFrame(candidate.left(205)).isEmpty());
+        QVERIFY(log.lines.isEmpty());
+        QVERIFY(tools.extractFrame(candidate.mid(205)).isEmpty());
+        QCOMPARE(log.count(crcFailed(candidate)), 1);
+        QVERIFY(tools.buffer().isEmpty());
+    }
 
     // Random noise with valid answers mixed in, fed in large and in tiny pieces: every answer is
     // found, and while nothing is returned the buffer is a header start shorter than one largest
