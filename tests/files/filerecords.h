@@ -1,60 +1,14 @@
-// Test helpers shared by the channel file tests: two known rows, their exact file text, field access.
+// Test helpers shared by the channel file tests: two known rows and their exact file text.
 #pragma once
 
-#include "channel.h"
-#include "dmr.h"
+#include "records.h"
 
 #include <QByteArray>
-#include <QMap>
-#include <QString>
 
 namespace filetest
 {
 
-// Every field the file keeps, read through the records' own getters (name as raw bytes, hex).
-inline QMap<QString, QString> fields(const channel &c, const DMR &d)
-{
-    QMap<QString, QString> f;
-    auto put = [&f](const char *key, int v) { f.insert(QLatin1String(key), QString::number(v)); };
-    put("channelHigh", c.channelHigh());
-    put("channelLow", c.channelLow());
-    f.insert(QStringLiteral("channelName"), QString::fromLatin1(c.channelName().toHex()));
-    put("vfoaFrequency1", c.vfoaFrequency1());
-    put("vfoaFrequency2", c.vfoaFrequency2());
-    put("vfoaFrequency3", c.vfoaFrequency3());
-    put("vfoaFrequency4", c.vfoaFrequency4());
-    put("vfobFrequency1", c.vfobFrequency1());
-    put("vfobFrequency2", c.vfobFrequency2());
-    put("vfobFrequency3", c.vfobFrequency3());
-    put("vfobFrequency4", c.vfobFrequency4());
-    put("vfoaMode", c.vfoaMode());
-    put("vfobMode", c.vfobMode());
-    put("emitYayin", c.emitYayin());
-    put("receiveYayin", c.receiveYayin());
-    put("callFormat", d.callFormat());
-    put("txCc", d.txCc());
-    put("rxCc", d.rxCc());
-    put("slot", d.slot());
-    put("callId1", d.callId1());
-    put("callId2", d.callId2());
-    put("callId3", d.callId3());
-    put("callId4", d.callId4());
-    put("ownId1", d.ownId1());
-    put("ownId2", d.ownId2());
-    put("ownId3", d.ownId3());
-    put("ownId4", d.ownId4());
-    put("chType", d.chType());
-    put("rxCtcss", d.rxCtcss());
-    put("txCtcss", d.txCtcss());
-    put("sqlevel", d.sqlevel());
-    put("spkgain", d.spkgain());
-    put("dmodGain", d.dmodGain());
-    put("scrEn", d.scrEn());
-    put("scrSeed1", d.scrSeed1());
-    put("scrSeed2", d.scrSeed2());
-    put("chBsMode", d.chBsMode());
-    return f;
-}
+using records::fields;
 
 // Row 10: every field set, values within the table's vocabularies so they survive the table too.
 inline channel channel10()
@@ -62,14 +16,7 @@ inline channel channel10()
     channel c;
     c.setChannelLow(10);
     c.setChannelName(QByteArray("Ab") + QByteArray(10, '\0'));
-    c.setVfoaFrequency1(0x1A); // 438500000 Hz
-    c.setVfoaFrequency2(0x22);
-    c.setVfoaFrequency3(0xFA);
-    c.setVfoaFrequency4(0xA0);
-    c.setVfobFrequency1(0x08); // 145500000 Hz
-    c.setVfobFrequency2(0xAC);
-    c.setVfobFrequency3(0x27);
-    c.setVfobFrequency4(0x60);
+    records::setFrequencies(c, 438500000, 145500000);
     c.setVfoaMode(6);
     c.setVfobMode(9);
     c.setEmitYayin(13);

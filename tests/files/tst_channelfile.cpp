@@ -1,6 +1,7 @@
 // Tests of the channel file format without a window: exact text, round trips, lenient reading, safe writes.
 #include "channelfile.h"
 #include "filerecords.h"
+#include "testfiles.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,9 +9,6 @@
 #include <QJsonParseError>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <csignal>
-#include <sys/resource.h>
 
 using filetest::fields;
 
@@ -28,12 +26,6 @@ private slots:
     void failedWriteKeepsOldFile();
 };
 
-static QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
 void tst_channelfile::exactText()
 {
     // Row order 2, 10; the file orders the members as strings, so "10" comes first.
@@ -49,23 +41,17 @@ void tst_channelfile::exactText()
 
 void tst_channelfile::roundTrip()
 {
-    // Every byte distinct and non-zero, a name cut inside a character, and a channel above 255.
+    // Every byte distinct and non-zero, a name cut inside a character, and a channel above 255 (999).
+    QByteArray analogFrame(34, '\0'), dmrFrame(34, '\0');
+    for (int i = 8; i < 32; ++i)
+        analogFrame[i] = char(i - 7), dmrFrame[i] = char(i * 9);
+    analogFrame.replace(20, 12, QByteArray("abcdefghij\xE4") + QByteArray(1, '\0'));
+    analogFrame[6] = dmrFrame[6] = 3;
+    analogFrame[7] = dmrFrame[7] = char(0xE7);
     channel c;
     DMR d;
-    c.setChannelHigh(3);
-    c.setChannelLow(0xE7); // 999
-    c.setChannelName(QByteArray("abcdefghij\xE4") + QByteArray(1, '\0'));
-    quint8 v = 1;
-    c.setVfoaFrequency1(v++), c.setVfoaFrequency2(v++), c.setVfoaFrequency3(v++), c.setVfoaFrequency4(v++);
-    c.setVfobFrequency1(v++), c.setVfobFrequency2(v++), c.setVfobFrequency3(v++), c.setVfobFrequency4(v++);
-    c.setVfoaMode(v++), c.setVfobMode(v++), c.setEmitYayin(v++), c.setReceiveYayin(v++);
-    d.setChannelHigh(3);
-    d.setChannelLow(0xE7);
-    d.setCallFormat(v++), d.setTxCc(v++), d.setRxCc(v++), d.setSlot(v++);
-    d.setCallId1(v++), d.setCallId2(v++), d.setCallId3(v++), d.setCallId4(v++);
-    d.setOwnId1(v++), d.setOwnId2(v++), d.setOwnId3(v++), d.setOwnId4(v++);
-    d.setChType(v++), d.setRxCtcss(v++), d.setTxCtcss(v++), d.setSqlevel(v++), d.setSpkgain(v++);
-    d.setDmodGain(v++), d.setScrEn(v++), d.setScrSeed1(v++), d.setScrSeed2(250), d.setChBsMode(255);
+    c.fromFrame(analogFrame);
+    d.fromFrame(dmrFrame);
 
     // The second row with number 10 replaces the first.
     channel stale = filetest::channel10();
@@ -101,42 +87,28 @@ void tst_channelfile::reading_data()
     QTest::addColumn<QByteArray>("entry");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("expected");
-
-    QTest::newRow("300 keeps low byte") << QByteArray(R"({"txCc": 300})") << "txCc"
-                                        << "44";
-    QTest::newRow("12.5 is not whole") << QByteArray(R"({"txCc": 12.5})") << "txCc"
-                                       << "0";
-    QTest::newRow("300.0 is whole") << QByteArray(R"({"sqlevel": 300.0})") << "sqlevel"
-                                    << "44";
-    QTest::newRow("negative") << QByteArray(R"({"vfoaMode": -1})") << "vfoaMode"
-                              << "255";
-    QTest::newRow("beyond 32 bits") << QByteArray(R"({"scrSeed2": 4294967340})") << "scrSeed2"
-                                    << "44";
-    QTest::newRow("huge double") << QByteArray(R"({"scrSeed1": 1e300})") << "scrSeed1"
-                                 << "0";
-    QTest::newRow("string number") << QByteArray(R"({"slot": "5"})") << "slot"
-                                   << "0";
-    QTest::newRow("bool") << QByteArray(R"({"chBsMode": true})") << "chBsMode"
-                          << "0";
-    QTest::newRow("null") << QByteArray(R"({"emitYayin": null})") << "emitYayin"
-                          << "0";
-    QTest::newRow("missing number") << QByteArray(R"({"txCc": 4})") << "rxCc"
-                                    << "0";
-    QTest::newRow("missing name is empty") << QByteArray(R"({"txCc": 4})") << "channelName"
-                                           << "";
-    QTest::newRow("name not a string") << QByteArray(R"({"channelName": 42})") << "channelName"
-                                       << "";
-    QTest::newRow("name kept whole, not cut")
-        << QByteArray(R"({"channelName": "ABCDEFGHIJKLMNOP"})") << "channelName"
-        << QString::fromLatin1(QByteArray("ABCDEFGHIJKLMNOP").toHex());
-    QTest::newRow("name not filled") << QByteArray(R"({"channelName": "\u00e9"})") << "channelName"
-                                     << "c3a9";
-    QTest::newRow("entry not an object") << QByteArray("[1, 2]") << "vfoaFrequency1"
-                                         << "0";
-    QTest::newRow("entry a number: empty name") << QByteArray("7") << "channelName"
-                                                << "";
-    QTest::newRow("entry a string") << QByteArray(R"("x")") << "channelLow"
-                                    << "0";
+    const auto add = [](const char *tag, const char *entry, const char *field, const char *expected) {
+        QTest::newRow(tag) << QByteArray(entry) << QString::fromLatin1(field)
+                           << QString::fromLatin1(expected);
+    };
+    add("300 keeps low byte", R"({"txCc": 300})", "txCc", "44");
+    add("12.5 is not whole", R"({"txCc": 12.5})", "txCc", "0");
+    add("300.0 is whole", R"({"sqlevel": 300.0})", "sqlevel", "44");
+    add("negative", R"({"vfoaMode": -1})", "vfoaMode", "255");
+    add("beyond 32 bits", R"({"scrSeed2": 4294967340})", "scrSeed2", "44");
+    add("huge double", R"({"scrSeed1": 1e300})", "scrSeed1", "0");
+    add("string number", R"({"slot": "5"})", "slot", "0");
+    add("bool", R"({"chBsMode": true})", "chBsMode", "0");
+    add("null", R"({"emitYayin": null})", "emitYayin", "0");
+    add("missing number", R"({"txCc": 4})", "rxCc", "0");
+    add("missing name is empty", R"({"txCc": 4})", "channelName", "");
+    add("name not a string", R"({"channelName": 42})", "channelName", "");
+    add("name kept whole, not cut", R"({"channelName": "ABCDEFGHIJKLMNOP"})", "channelName",
+        "4142434445464748494a4b4c4d4e4f50");
+    add("name not filled", R"({"channelName": "\u00e9"})", "channelName", "c3a9");
+    add("entry not an object", "[1, 2]", "vfoaFrequency1", "0");
+    add("entry a number: empty name", "7", "channelName", "");
+    add("entry a string", R"("x")", "channelLow", "0");
 }
 
 void tst_channelfile::reading()
@@ -209,41 +181,23 @@ void tst_channelfile::failedWriteKeepsOldFile()
     QVERIFY(dir.isValid());
     const QString path = dir.filePath(QStringLiteral("channels.json"));
     const QByteArray old = "{\n    \"old\": {}\n}\n";
-    {
-        QFile f(path);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(old);
-    }
+    QVERIFY(writeAll(path, old));
     // Small enough to stay in the write buffer until the file is flushed (the window test fails
     // a large write).
     const QByteArray text = filetest::expectedText();
 
     QString why;
-    QVERIFY(!writeChannelFile(dir.filePath(QStringLiteral("no/such/dir/x.json")), text, &why));
-    QVERIFY(!why.isEmpty());
+    for (const QString &bad : {dir.filePath(QStringLiteral("no/such/dir/x.json")), QString(), dir.path()}) {
+        why.clear();
+        QVERIFY2(!writeChannelFile(bad, text, &why), qPrintable(bad));
+        QVERIFY(!why.isEmpty());
+    }
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("no"))));
 
+    // A disk that fills up half way.
+    bool written = true;
     why.clear();
-    QVERIFY(!writeChannelFile(QString(), text, &why));
-    QVERIFY(!why.isEmpty());
-
-    why.clear();
-    QVERIFY(!writeChannelFile(dir.path(), text, &why));
-    QVERIFY(!why.isEmpty());
-
-    // A disk that fills up half way: the process may not write past 64 bytes of any file, so
-    // nothing may be logged or printed until the limit is lifted.
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    why.clear();
-    const bool written = writeChannelFile(path, text, &why);
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
+    QVERIFY(withFileSizeLimit(64, [&] { written = writeChannelFile(path, text, &why); }));
     QVERIFY(!written);
     QVERIFY(!why.isEmpty());
     QCOMPARE(readAll(path), old);

