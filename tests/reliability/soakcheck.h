@@ -1,125 +1,17 @@
-// Reliability test helpers: random channels the table holds unchanged, field-by-field record
-// comparison, the failure report's channel list and a record of the frames on the line.
+// Reliability test helpers: the failure report's channel list and the pacing of the frames on the line.
 #pragma once
 
-#include "channel.h"
-#include "channelfile.h"
-#include "dmr.h"
+#include "records.h"
 #include "tools.h"
 
 #include <QCoreApplication>
-#include <QJsonObject>
 #include <QList>
-#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QSet>
 #include <QStringList>
 
 namespace soak
 {
-
-// Characters of one to four UTF-8 bytes; none of them is a zero byte.
-inline const QStringList &nameCharacters()
-{
-    static const QStringList chars{
-        QStringLiteral("A"),      QStringLiteral("z"),      QStringLiteral("7"),
-        QStringLiteral(" "),      QStringLiteral("-"),      QStringLiteral("\u00e9"),
-        QStringLiteral("\u00df"), QStringLiteral("\u03a9"), QStringLiteral("\u4e2d"),
-        QStringLiteral("\u6587"), QStringLiteral("\u20ac"), QStringLiteral("\U0001F600")};
-    return chars;
-}
-
-// A name of whole characters in at most 11 bytes, zero-filled to the field's 12.
-inline QByteArray randomName(QRandomGenerator &rng)
-{
-    const int budget = int(rng.bounded(12));
-    QByteArray name;
-    for (int tries = 0; tries < 24 && name.size() < budget; ++tries) {
-        const QByteArray ch =
-            nameCharacters().at(int(rng.bounded(qsizetype(nameCharacters().size())))).toUtf8();
-        if (name.size() + ch.size() <= budget)
-            name += ch;
-    }
-    return name + QByteArray(12 - name.size(), '\0');
-}
-
-// A code from its list, now and then the "none" code 0xFF, which an empty cell gives back.
-inline quint8 codeOrNone(QRandomGenerator &rng, int listSize)
-{
-    return rng.bounded(listSize + 1) == 0 ? quint8(0xFF) : quint8(rng.bounded(listSize));
-}
-
-// A channel the table keeps exactly: codes inside their lists (or 0xFF where an empty cell gives
-// 0xFF back; analog tones have no such code), names of whole characters in 11 bytes, IDs below
-// 16777215, slot 1-2, colour codes 0-15, and the two flag bytes at 1 as every sent record has them.
-inline void randomValidChannel(QRandomGenerator &rng, int number, channel &c, DMR &d)
-{
-    auto anyByte = [&rng] { return quint8(rng.bounded(256)); };
-    c = channel();
-    c.setChannelHigh(quint8(number >> 8));
-    c.setChannelLow(quint8(number));
-    c.setChannelName(randomName(rng));
-    c.setVfoaMode(codeOrNone(rng, 10));
-    c.setVfobMode(codeOrNone(rng, 10));
-    const quint32 fa = rng.generate(), fb = rng.generate();
-    c.setVfoaFrequency1(quint8(fa >> 24));
-    c.setVfoaFrequency2(quint8(fa >> 16));
-    c.setVfoaFrequency3(quint8(fa >> 8));
-    c.setVfoaFrequency4(quint8(fa));
-    c.setVfobFrequency1(quint8(fb >> 24));
-    c.setVfobFrequency2(quint8(fb >> 16));
-    c.setVfobFrequency3(quint8(fb >> 8));
-    c.setVfobFrequency4(quint8(fb));
-    c.setEmitYayin(quint8(rng.bounded(56)));
-    c.setReceiveYayin(quint8(rng.bounded(56)));
-
-    d = DMR();
-    d.setChannelHigh(c.channelHigh());
-    d.setChannelLow(c.channelLow());
-    d.setCallFormat(codeOrNone(rng, 3));
-    d.setTxCc(quint8(rng.bounded(16)));
-    d.setRxCc(quint8(rng.bounded(16)));
-    d.setSlot(quint8(1 + rng.bounded(2)));
-    d.setCallId(rng.bounded(16777215u));
-    d.setOwnId(rng.bounded(16777215u));
-    d.setChType(codeOrNone(rng, 2));
-    d.setRxCtcss(codeOrNone(rng, 52));
-    d.setTxCtcss(codeOrNone(rng, 52));
-    d.setSqlevel(anyByte());
-    d.setSpkgain(anyByte());
-    d.setDmodGain(anyByte());
-    d.setScrEn(anyByte());
-    d.setScrSeed1(anyByte());
-    d.setScrSeed2(anyByte());
-    d.setChBsMode(anyByte());
-}
-
-// Every field in which two channels differ, by name ("" when they are the same).
-inline QString differences(const channel &c1, const DMR &d1, const channel &c2, const DMR &d2)
-{
-    ChannelFileEntry e1, e2;
-    e1.fill(c1, d1);
-    e2.fill(c2, d2);
-    const QJsonObject o1 = e1.toJsonObject(), o2 = e2.toJsonObject();
-    QStringList out;
-    for (auto it = o1.begin(); it != o1.end(); ++it) {
-        if (it.value() != o2.value(it.key()))
-            out << QStringLiteral("%1 %2/%3")
-                       .arg(it.key(), it.value().toVariant().toString(),
-                            o2.value(it.key()).toVariant().toString());
-    }
-    if (c1.channelName() != c2.channelName())
-        out << QStringLiteral("name bytes %1/%2")
-                   .arg(QString::fromLatin1(c1.channelName().toHex()),
-                        QString::fromLatin1(c2.channelName().toHex()));
-    if (d1.channelNumber() != d2.channelNumber())
-        out << QStringLiteral("DMR channel %1/%2").arg(d1.channelNumber()).arg(d2.channelNumber());
-    if (d1.dmrexist() != d2.dmrexist())
-        out << QStringLiteral("dmrexist %1/%2").arg(d1.dmrexist()).arg(d2.dmrexist());
-    if (d1.validat() != d2.validat())
-        out << QStringLiteral("validat %1/%2").arg(d1.validat()).arg(d2.validat());
-    return out.join(QStringLiteral(", "));
-}
 
 // The channel numbers of a failure report ("%1 channel(s) failed: 3, 7-9, 12" in the window's
 // language). Returns false when the text is not such a report or its count disagrees with its list.

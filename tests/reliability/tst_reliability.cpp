@@ -1,7 +1,9 @@
 // Reliability: a whole radio memory read and written back, a line lost mid-transfer, saves that cannot
 // be committed and hostile channel files.
-#include "soakcheck.h"
+#include "channelfile.h"
+#include "records.h"
 #include "table/tablecolumns.h"
+#include "testfiles.h"
 #include "transferrig.h"
 #include "ui_termial.h"
 
@@ -26,90 +28,51 @@ QString windowText(const char *text)
     return QCoreApplication::translate("termial", text);
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
-}
-
-bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly | QIODevice::Truncate) && f.write(bytes) == bytes.size();
-}
-
-// Half the time a value inside the field's list or range, otherwise any byte.
-quint8 mixedByte(QRandomGenerator &rng, int validBound)
-{
-    return rng.bounded(2) ? quint8(rng.bounded(validBound)) : quint8(rng.bounded(256));
-}
-
-// Name bytes as a radio may hold them: pure noise, text with zero bytes inside and possibly cut in
-// the middle of a character, or 12 bytes of text with no room for a terminator.
-QByteArray randomNameBytes(QRandomGenerator &rng)
-{
-    QByteArray name;
-    const int kind = int(rng.bounded(3));
-    if (kind == 0) {
-        for (int i = 0; i < 12; ++i)
-            name.append(char(rng.bounded(256)));
-        return name;
-    }
-    const QStringList &chars = soak::nameCharacters();
-    while (name.size() < 12) {
-        if (kind == 1 && rng.bounded(4) == 0)
-            name.append('\0');
-        else
-            name.append(chars.at(int(rng.bounded(qsizetype(chars.size())))).toUtf8());
-    }
-    return name.left(12);
-}
-
+// A channel as a radio may hold it: any byte in every field, codes half the time inside their lists,
+// IDs of 24 bits as often as larger ones, and name bytes of pure noise, of text with zero bytes inside
+// (possibly cut in the middle of a character), or of 12 bytes of text with no room for a terminator.
 void randomRadioChannel(QRandomGenerator &rng, int number, channel &c, DMR &d)
 {
+    const auto anyByte = [&rng] { return quint8(rng.bounded(256)); };
+    const auto mixedByte = [&](int validBound) {
+        return rng.bounded(2) ? quint8(rng.bounded(validBound)) : anyByte();
+    };
+    QByteArray name;
+    const int kind = int(rng.bounded(3));
+    while (name.size() < 12) {
+        if (kind == 0)
+            name.append(char(anyByte()));
+        else if (kind == 1 && rng.bounded(4) == 0)
+            name.append('\0');
+        else
+            name.append(records::nameCharacters()
+                            .at(int(rng.bounded(qsizetype(records::nameCharacters().size()))))
+                            .toUtf8());
+    }
+    c.setChannelName(name.left(12));
     c.setChannelHigh(quint8(number >> 8));
     c.setChannelLow(quint8(number));
-    c.setVfoaMode(mixedByte(rng, 10));
-    c.setVfobMode(mixedByte(rng, 10));
-    c.setVfoaFrequency1(quint8(rng.bounded(256)));
-    c.setVfoaFrequency2(quint8(rng.bounded(256)));
-    c.setVfoaFrequency3(quint8(rng.bounded(256)));
-    c.setVfoaFrequency4(quint8(rng.bounded(256)));
-    c.setVfobFrequency1(quint8(rng.bounded(256)));
-    c.setVfobFrequency2(quint8(rng.bounded(256)));
-    c.setVfobFrequency3(quint8(rng.bounded(256)));
-    c.setVfobFrequency4(quint8(rng.bounded(256)));
-    c.setEmitYayin(mixedByte(rng, 56));
-    c.setReceiveYayin(mixedByte(rng, 56));
-    c.setChannelName(randomNameBytes(rng));
+    c.setVfoaMode(mixedByte(10));
+    c.setVfobMode(mixedByte(10));
+    const quint32 fa = rng.generate();
+    records::setFrequencies(c, fa, rng.generate());
+    c.setEmitYayin(mixedByte(56));
+    c.setReceiveYayin(mixedByte(56));
 
+    QByteArray frame = DMR().toWriteFrame();
+    for (int i = 8; i < 32; ++i)
+        frame[i] = char(anyByte());
+    d.fromFrame(frame);
     d.setChannelHigh(c.channelHigh());
     d.setChannelLow(c.channelLow());
-    d.setCallFormat(mixedByte(rng, 3));
-    d.setTxCc(quint8(rng.bounded(256)));
-    d.setRxCc(quint8(rng.bounded(256)));
-    d.setSlot(quint8(rng.bounded(256)));
-    // IDs of 24 bits as often as larger ones.
-    d.setCallId1(rng.bounded(2) ? quint8(0) : quint8(rng.bounded(256)));
-    d.setCallId2(quint8(rng.bounded(256)));
-    d.setCallId3(quint8(rng.bounded(256)));
-    d.setCallId4(quint8(rng.bounded(256)));
-    d.setOwnId1(rng.bounded(2) ? quint8(0) : quint8(rng.bounded(256)));
-    d.setOwnId2(quint8(rng.bounded(256)));
-    d.setOwnId3(quint8(rng.bounded(256)));
-    d.setOwnId4(quint8(rng.bounded(256)));
-    d.setChType(mixedByte(rng, 2));
-    d.setRxCtcss(mixedByte(rng, 52));
-    d.setTxCtcss(mixedByte(rng, 52));
-    d.setSqlevel(quint8(rng.bounded(256)));
-    d.setSpkgain(quint8(rng.bounded(256)));
-    d.setDmrexist(quint8(rng.bounded(256)));
-    d.setDmodGain(quint8(rng.bounded(256)));
-    d.setScrEn(quint8(rng.bounded(256)));
-    d.setScrSeed1(quint8(rng.bounded(256)));
-    d.setScrSeed2(quint8(rng.bounded(256)));
-    d.setChBsMode(quint8(rng.bounded(256)));
-    d.setValidat(quint8(rng.bounded(256)));
+    d.setCallFormat(mixedByte(3));
+    d.setChType(mixedByte(2));
+    d.setRxCtcss(mixedByte(52));
+    d.setTxCtcss(mixedByte(52));
+    if (rng.bounded(2))
+        d.setCallId1(0);
+    if (rng.bounded(2))
+        d.setOwnId1(0);
 }
 
 // The name rule of the table: zero bytes are dropped, the rest is decoded as UTF-8 (an invalid
@@ -227,8 +190,8 @@ void TestReliability::radioRoundTrip()
     QVERIFY(waitUntil([&] { return rig.w.form()->read_btn->text() == windowText("读取"); }, 120000));
     report("read of 1000 channels", clock.elapsed());
     for (int r = 0; r < RadioSim::kChannelCount; ++r) {
-        const QString diff = soak::differences(analogAfterTable(memory[r]), dmrAfterTable(memoryDmr[r]),
-                                               rig.w.rowToChannel(r), rig.w.rowToDmr(r));
+        const QString diff = records::differences(analogAfterTable(memory[r]), dmrAfterTable(memoryDmr[r]),
+                                                  rig.w.rowToChannel(r), rig.w.rowToDmr(r));
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("row %1 after the read: %2").arg(r).arg(diff)));
     }
 
@@ -244,7 +207,7 @@ void TestReliability::radioRoundTrip()
     for (int r = 0; r < RadioSim::kChannelCount; ++r) {
         const channel expected = analogAfterTable(memory[r]);
         const DMR expectedDmr = dmrAfterTable(memoryDmr[r]);
-        const QString diff = soak::differences(expected, expectedDmr, rig.sim.analog(r), rig.sim.dmr(r));
+        const QString diff = records::differences(expected, expectedDmr, rig.sim.analog(r), rig.sim.dmr(r));
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("radio channel %1: %2").arg(r).arg(diff)));
         QCOMPARE(stored(rig.sim.analog(r)), stored(expected));
         QCOMPARE(stored(rig.sim.dmr(r)), stored(expectedDmr));
@@ -272,7 +235,7 @@ void TestReliability::readAndWriteTogether()
     for (int r = 0; r < n; ++r) {
         channel c;
         DMR d;
-        soak::randomValidChannel(rng, r, c, d);
+        records::randomValidChannel(rng, r, c, d);
         rig.w.viewUpdate(r, c);
         rig.w.viewUpdateDmr(r, d);
         rig.sim.setAnalog(r, c);
@@ -322,20 +285,14 @@ void TestReliability::lineLoss()
     Rig rig(options);
     QVERIFY(rig.connectLink());
     rig.fillRows(n, 11);
-    QList<channel> radio;
-    QList<DMR> radioDmr;
-    if (!write) {
-        // The radio holds other channels than the table, so a read shows where it got to.
-        QRandomGenerator rng(12);
-        for (int r = 0; r < n; ++r) {
-            channel c;
-            DMR d;
-            soak::randomValidChannel(rng, r, c, d);
-            rig.sim.setAnalog(r, c);
-            rig.sim.setDmr(r, d);
-            radio << c;
-            radioDmr << d;
-        }
+    QList<channel> radio(n);
+    QList<DMR> radioDmr(n);
+    // For a read the radio holds other channels than the table, so a read shows where it got to.
+    QRandomGenerator rng(12);
+    for (int r = 0; r < n && !write; ++r) {
+        records::randomValidChannel(rng, r, radio[r], radioDmr[r]);
+        rig.sim.setAnalog(r, radio[r]);
+        rig.sim.setDmr(r, radioDmr[r]);
     }
     QList<QByteArray> before;
     for (int r = 0; r < n; ++r)

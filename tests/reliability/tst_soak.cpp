@@ -1,5 +1,6 @@
 // Soak test: random channels written to the simulated radio and read back under each line fault,
 // then checked in the radio's memory, in the table and in a saved file.
+#include "channelfile.h"
 #include "soakcheck.h"
 #include "transferrig.h"
 #include "ui_termial.h"
@@ -10,27 +11,14 @@
 #include <QtTest>
 #include <cstdio>
 
-namespace
-{
-
-QString idleSendText()
-{
-    return QCoreApplication::translate("termial", "发送");
-}
-
-QString idleReadText()
-{
-    return QCoreApplication::translate("termial", "读取");
-}
+Q_DECLARE_METATYPE(RadioSimOptions)
 
 // Channels per faulty run; TERMIAL_SOAK_CHANNELS raises (or lowers) every faulty run to that many.
-int runSize(int planned)
+static int runSize(int planned)
 {
     const int wanted = qEnvironmentVariableIntValue("TERMIAL_SOAK_CHANNELS");
     return wanted > 0 ? qMin(wanted, 1000) : planned;
 }
-
-} // namespace
 
 class TestSoak : public QObject
 {
@@ -43,51 +31,36 @@ private slots:
 void TestSoak::soak_data()
 {
     QTest::addColumn<int>("channels");
-    QTest::addColumn<double>("drop");
-    QTest::addColumn<double>("corrupt");
-    QTest::addColumn<double>("garbage");
-    QTest::addColumn<double>("strayA5");
-    QTest::addColumn<bool>("randomChunk");
-    QTest::addColumn<int>("delayMs");
-    QTest::addColumn<bool>("shortAck");
-
+    QTest::addColumn<RadioSimOptions>("options");
+    const auto add = [](const char *name, int n, double drop, double corrupt, double garbage, double strayA5,
+                        bool randomChunk, int delayMs, bool shortAck = false) {
+        RadioSimOptions o;
+        o.drop = drop, o.corrupt = corrupt, o.garbage = garbage, o.strayA5 = strayA5;
+        o.randomChunk = randomChunk, o.delayMs = delayMs, o.shortAck = shortAck;
+        o.seed = qHash(QByteArray(name), 7u);
+        QTest::newRow(name) << n << o;
+    };
     // The radio paces a run: a delayed answer costs its delay on each of the 4n frames, so the
     // delayed runs are smaller (TERMIAL_SOAK_CHANNELS=200 runs them all at 200).
-    QTest::newRow("clean line") << 1000 << 0.0 << 0.0 << 0.0 << 0.0 << false << 0 << false;
-    QTest::newRow("drop 0.1") << runSize(200) << 0.1 << 0.0 << 0.0 << 0.0 << false << 0 << false;
-    QTest::newRow("drop 0.5") << runSize(25) << 0.5 << 0.0 << 0.0 << 0.0 << false << 0 << false;
-    QTest::newRow("corrupt 0.05") << runSize(200) << 0.0 << 0.05 << 0.0 << 0.0 << false << 0 << false;
-    QTest::newRow("random chunks") << runSize(200) << 0.0 << 0.0 << 0.0 << 0.0 << true << 0 << false;
-    QTest::newRow("garbage 0.1") << runSize(200) << 0.0 << 0.0 << 0.1 << 0.0 << false << 0 << false;
-    QTest::newRow("delay 150") << runSize(100) << 0.0 << 0.0 << 0.0 << 0.0 << false << 150 << false;
-    QTest::newRow("delay 250") << runSize(60) << 0.0 << 0.0 << 0.0 << 0.0 << false << 250 << false;
+    add("clean line", 1000, 0, 0, 0, 0, false, 0);
+    add("drop 0.1", runSize(200), 0.1, 0, 0, 0, false, 0);
+    add("drop 0.5", runSize(25), 0.5, 0, 0, 0, false, 0);
+    add("corrupt 0.05", runSize(200), 0, 0.05, 0, 0, false, 0);
+    add("random chunks", runSize(200), 0, 0, 0, 0, true, 0);
+    add("garbage 0.1", runSize(200), 0, 0, 0.1, 0, false, 0);
+    add("delay 150", runSize(100), 0, 0, 0, 0, false, 150);
+    add("delay 250", runSize(60), 0, 0, 0, 0, false, 250);
     // Short acknowledgements name no channel: only answers inside the time-out can be matched.
-    QTest::newRow("short acknowledgements")
-        << runSize(200) << 0.05 << 0.05 << 0.1 << 0.1 << true << 0 << true;
-    QTest::newRow("all echo faults") << runSize(60) << 0.1 << 0.05 << 0.1 << 0.1 << true << 250 << false;
+    add("short acknowledgements", runSize(200), 0.05, 0.05, 0.1, 0.1, true, 0, true);
+    add("all echo faults", runSize(60), 0.1, 0.05, 0.1, 0.1, true, 250);
 }
 
 void TestSoak::soak()
 {
     QFETCH(int, channels);
-    QFETCH(double, drop);
-    QFETCH(double, corrupt);
-    QFETCH(double, garbage);
-    QFETCH(double, strayA5);
-    QFETCH(bool, randomChunk);
-    QFETCH(int, delayMs);
-    QFETCH(bool, shortAck);
+    QFETCH(RadioSimOptions, options);
     const int n = channels;
-
-    RadioSimOptions options;
-    options.drop = drop;
-    options.corrupt = corrupt;
-    options.garbage = garbage;
-    options.strayA5 = strayA5;
-    options.randomChunk = randomChunk;
-    options.delayMs = delayMs;
-    options.shortAck = shortAck;
-    options.seed = qHash(QByteArray(QTest::currentDataTag()), 7u);
+    const bool shortAck = options.shortAck;
     Rig rig(options);
     QVERIFY(rig.connectLink());
 
@@ -108,7 +81,7 @@ void TestSoak::soak()
     QList<channel> original(n);
     QList<DMR> originalDmr(n);
     for (int r = 0; r < n; ++r) {
-        soak::randomValidChannel(rng, r, original[r], originalDmr[r]);
+        records::randomValidChannel(rng, r, original[r], originalDmr[r]);
         rig.w.viewUpdate(r, original[r]);
         rig.w.viewUpdateDmr(r, originalDmr[r]);
     }
@@ -116,47 +89,61 @@ void TestSoak::soak()
     // The table holds every generated channel unchanged, or the run would prove nothing.
     for (int r = 0; r < n; ++r) {
         const QString diff =
-            soak::differences(original[r], originalDmr[r], rig.w.rowToChannel(r), rig.w.rowToDmr(r));
+            records::differences(original[r], originalDmr[r], rig.w.rowToChannel(r), rig.w.rowToDmr(r));
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("row %1: %2").arg(r).arg(diff)));
     }
 
     // A hang guard, not a speed target: on a lossy line every frame may cost its four sends.
-    const int frameLimitMs = delayMs + (drop > 0 || corrupt > 0 ? 850 : 10);
+    const int frameLimitMs = options.delayMs + (options.drop > 0 || options.corrupt > 0 ? 850 : 10);
     const int phaseLimitMs = 30000 + 2 * n * frameLimitMs;
     const QString skipped = QStringLiteral("命令已达到最大重试次数(3次)，跳过此命令");
     QElapsedTimer clock;
-    clock.start();
-
-    // Write.
-    rig.boxes.clear();
-    rig.log.clear();
-    rig.w.form()->send_btn->click();
-    QVERIFY(waitUntil([&] { return rig.w.form()->send_btn->text() == idleSendText(); }, phaseLimitMs));
-    runEventLoop(20); // the failure report is shown from the event loop
-    const qint64 writeMs = clock.elapsed();
-    QVERIFY2(rig.boxes.size() <= 1, qPrintable(rig.boxes.join(QLatin1Char('\n'))));
-    QSet<int> failedWrite;
-    for (const QString &box : std::as_const(rig.boxes)) {
-        QVERIFY(box.startsWith(warningCaption() + QLatin1Char('|')));
-        QVERIFY2(soak::parseFailureReport(box.mid(warningCaption().size() + 1), &failedWrite),
-                 qPrintable(box));
-    }
-    const int writeSkips = int(rig.log.messages().filter(skipped).size());
-    const int writeResends = int(rig.log.messages().filter(QStringLiteral("超时重发")).size());
-    QCOMPARE(failedWrite.isEmpty(), writeSkips == 0);
-    QVERIFY(failedWrite.size() <= writeSkips);
-    // Every answer taken counts once; skips do not count.
-    QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n - writeSkips);
-    for (const int c : std::as_const(failedWrite))
-        QVERIFY2(c >= 0 && c < n, qPrintable(QString::number(c)));
     QSet<int> unansweredWrite, unansweredRead;
-    const QString writePacing =
-        soak::checkPacing(events, 0x40, 0x43, n, !shortAck, failedWrite, &unansweredWrite);
-    QVERIFY2(writePacing.isEmpty(), qPrintable(writePacing));
+    // One transfer: waits for it, takes the failed channels from its report and checks the count of
+    // answers taken (skips do not count) and the pacing of the frames on the line.
+    struct Phase {
+        QSet<int> failed;
+        int resends = 0;
+        qint64 ms = 0;
+    };
+    const auto run = [&](QPushButton *button, const char *idle, quint8 first, quint8 second, bool numbered,
+                         QSet<int> *unanswered, Phase *phase) {
+        events.clear();
+        rig.boxes.clear();
+        rig.log.clear();
+        clock.start();
+        button->click();
+        QVERIFY(waitUntil([&] { return button->text() == QCoreApplication::translate("termial", idle); },
+                          phaseLimitMs));
+        runEventLoop(20); // the failure report is shown from the event loop
+        phase->ms = clock.elapsed();
+        QVERIFY2(rig.boxes.size() <= 1, qPrintable(rig.boxes.join(QLatin1Char('\n'))));
+        for (const QString &box : std::as_const(rig.boxes)) {
+            QVERIFY(box.startsWith(warningCaption() + QLatin1Char('|')));
+            QVERIFY2(soak::parseFailureReport(box.mid(warningCaption().size() + 1), &phase->failed),
+                     qPrintable(box));
+        }
+        const int skips = int(rig.log.messages().filter(skipped).size());
+        phase->resends = int(rig.log.messages().filter(QStringLiteral("超时重发")).size());
+        QCOMPARE(phase->failed.isEmpty(), skips == 0);
+        QVERIFY(phase->failed.size() <= skips);
+        QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n - skips);
+        for (const int c : std::as_const(phase->failed))
+            QVERIFY2(c >= 0 && c < n, qPrintable(QString::number(c)));
+        const QString pacing =
+            soak::checkPacing(events, first, second, n, numbered, phase->failed, unanswered);
+        QVERIFY2(pacing.isEmpty(), qPrintable(pacing));
+    };
+
+    Phase write, read;
+    run(rig.w.form()->send_btn, "发送", 0x40, 0x43, !shortAck, &unansweredWrite, &write);
+    if (QTest::currentTestFailed())
+        return;
     for (int r = 0; r < n; ++r) {
-        if (failedWrite.contains(r))
+        if (write.failed.contains(r))
             continue;
-        const QString diff = soak::differences(original[r], originalDmr[r], radioAnalog(r), rig.sim.dmr(r));
+        const QString diff =
+            records::differences(original[r], originalDmr[r], radioAnalog(r), rig.sim.dmr(r));
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("radio channel %1: %2").arg(r).arg(diff)));
     }
 
@@ -167,30 +154,14 @@ void TestSoak::soak()
         clearedAnalog << stored(rig.w.rowToChannel(r));
         clearedDmr << stored(rig.w.rowToDmr(r));
     }
-    events.clear();
-    rig.boxes.clear();
-    rig.log.clear();
-    clock.restart();
-    rig.w.form()->read_btn->click();
-    QVERIFY(waitUntil([&] { return rig.w.form()->read_btn->text() == idleReadText(); }, phaseLimitMs));
-    runEventLoop(20);
-    const qint64 readMs = clock.elapsed();
-    QVERIFY2(rig.boxes.size() <= 1, qPrintable(rig.boxes.join(QLatin1Char('\n'))));
-    QSet<int> failedRead;
-    for (const QString &box : std::as_const(rig.boxes))
-        QVERIFY2(soak::parseFailureReport(box.mid(warningCaption().size() + 1), &failedRead),
-                 qPrintable(box));
-    const int readSkips = int(rig.log.messages().filter(skipped).size());
-    const int readResends = int(rig.log.messages().filter(QStringLiteral("超时重发")).size());
-    QCOMPARE(failedRead.isEmpty(), readSkips == 0);
-    QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n - readSkips);
-    const QString readPacing = soak::checkPacing(events, 0x41, 0x44, n, true, failedRead, &unansweredRead);
-    QVERIFY2(readPacing.isEmpty(), qPrintable(readPacing));
+    run(rig.w.form()->read_btn, "读取", 0x41, 0x44, true, &unansweredRead, &read);
+    if (QTest::currentTestFailed())
+        return;
 
     for (int r = 0; r < n; ++r) {
         const channel tableChannel = rig.w.rowToChannel(r);
         const DMR tableDmr = rig.w.rowToDmr(r);
-        if (failedRead.contains(r)) {
+        if (read.failed.contains(r)) {
             // Not read: each half of the row is as it was, or a late answer filled it with the
             // radio's channel.
             QVERIFY2(stored(tableChannel) == clearedAnalog[r] ||
@@ -201,10 +172,10 @@ void TestSoak::soak()
             continue;
         }
         // What the table shows is what the radio holds, and that is what was written.
-        QString diff = soak::differences(radioAnalog(r), rig.sim.dmr(r), tableChannel, tableDmr);
+        QString diff = records::differences(radioAnalog(r), rig.sim.dmr(r), tableChannel, tableDmr);
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("row %1 against the radio: %2").arg(r).arg(diff)));
-        if (!failedWrite.contains(r)) {
-            diff = soak::differences(original[r], originalDmr[r], tableChannel, tableDmr);
+        if (!write.failed.contains(r)) {
+            diff = records::differences(original[r], originalDmr[r], tableChannel, tableDmr);
             QVERIFY2(diff.isEmpty(),
                      qPrintable(QStringLiteral("row %1 against the original: %2").arg(r).arg(diff)));
         }
@@ -231,19 +202,19 @@ void TestSoak::soak()
         QVERIFY(r >= 0 && r < n && !inFile.contains(r));
         inFile.insert(r);
         const QString diff =
-            soak::differences(rig.w.rowToChannel(r), rig.w.rowToDmr(r), file.channels[i], file.dmrs[i]);
+            records::differences(rig.w.rowToChannel(r), rig.w.rowToDmr(r), file.channels[i], file.dmrs[i]);
         QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("file channel %1: %2").arg(r).arg(diff)));
     }
 
     // A channel whose frames were all answered in time yet reported failed errs on the safe side
     // (an answer that reached the terminal just after the give-up); it is counted, not failed.
-    const int answeredButReported = int(QSet<int>(failedWrite).subtract(unansweredWrite).size() +
-                                        QSet<int>(failedRead).subtract(unansweredRead).size());
+    const int answeredButReported = int(QSet<int>(write.failed).subtract(unansweredWrite).size() +
+                                        QSet<int>(read.failed).subtract(unansweredRead).size());
     // The log capture keeps messages to itself while the rig lives; the figures go straight out.
     std::printf("SOAK   : %s: %d channels: write %lld ms (%d resends, %d failed), read %lld ms (%d resends, "
                 "%d failed), %d reported failed although answered\n",
-                QTest::currentDataTag(), n, writeMs, writeResends, int(failedWrite.size()), readMs,
-                readResends, int(failedRead.size()), answeredButReported);
+                QTest::currentDataTag(), n, write.ms, write.resends, int(write.failed.size()), read.ms,
+                read.resends, int(read.failed.size()), answeredButReported);
     std::fflush(stdout);
 }
 
