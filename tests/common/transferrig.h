@@ -1,112 +1,73 @@
-// Test helper: the window wired to an in-process simulated radio, and the records the transfer tests use.
+// Test helper: the window wired to an in-process simulated radio, and what the transfer tests watch.
 #pragma once
 
 #include "logcapture.h"
 #include "radiosim.h"
+#include "records.h"
 #include "seams.h"
 #include "termial.h"
 #include "ui_termial.h"
 #include "waituntil.h"
 
 #include <QCoreApplication>
+#include <QMap>
 #include <QProgressBar>
-#include <QRandomGenerator>
 #include <QStringList>
 
-inline QString warningCaption()
+inline QString windowText(const char *text)
 {
-    return QCoreApplication::translate("termial", "警告");
+    return QCoreApplication::translate("termial", text);
 }
 
-inline QString failureText(int count, const QString &list)
+// A warning box as the rig records it: caption and text.
+inline QString warningBox(const QString &text)
 {
-    return QCoreApplication::translate("termial", "%1 个信道传输失败：%2").arg(count).arg(list);
+    return windowText("警告") + QLatin1Char('|') + text;
 }
 
-// A channel the table can hold unchanged: codes inside their lists, names of at most 11 bytes,
-// IDs below 16777215.
-inline void randomRecords(QRandomGenerator &rng, int number, channel &c, DMR &d)
+inline QString failureBox(int count, const QString &list)
 {
-    auto byte = [&rng](int bound) { return quint8(rng.bounded(bound)); };
-    c.setChannelHigh(quint8(number >> 8));
-    c.setChannelLow(quint8(number));
-    c.setVfoaMode(byte(10));
-    c.setVfobMode(byte(10));
-    const quint32 fa = rng.generate(), fb = rng.generate();
-    c.setVfoaFrequency1(quint8(fa >> 24));
-    c.setVfoaFrequency2(quint8(fa >> 16));
-    c.setVfoaFrequency3(quint8(fa >> 8));
-    c.setVfoaFrequency4(quint8(fa));
-    c.setVfobFrequency1(quint8(fb >> 24));
-    c.setVfobFrequency2(quint8(fb >> 16));
-    c.setVfobFrequency3(quint8(fb >> 8));
-    c.setVfobFrequency4(quint8(fb));
-    c.setEmitYayin(byte(56));
-    c.setReceiveYayin(byte(56));
-    c.setChannelName(QByteArray("CH") + QByteArray::number(number) + QByteArray(12, '\0'));
-    c.setChannelName(c.channelName().left(12));
-
-    d.setChannelHigh(c.channelHigh());
-    d.setChannelLow(c.channelLow());
-    d.setCallFormat(byte(3));
-    d.setTxCc(byte(16));
-    d.setRxCc(byte(16));
-    d.setSlot(quint8(1 + rng.bounded(2)));
-    d.setCallId(rng.bounded(16777215u));
-    d.setOwnId(rng.bounded(16777215u));
-    d.setChType(byte(2));
-    d.setRxCtcss(byte(52));
-    d.setTxCtcss(byte(52));
-    d.setSqlevel(byte(10));
-    d.setSpkgain(byte(256));
-    d.setDmodGain(byte(256));
-    d.setScrEn(byte(2));
-    d.setScrSeed1(byte(256));
-    d.setScrSeed2(byte(256));
-    d.setChBsMode(byte(4));
+    return warningBox(windowText("%1 个信道传输失败：%2").arg(count).arg(list));
 }
 
 // What the radio stores of a channel: everything after the size and command bytes.
-inline QByteArray stored(const channel &c)
+template <typename Record> QByteArray stored(const Record &record)
 {
-    return c.body().mid(2);
+    return record.body().mid(2);
 }
-inline QByteArray stored(const DMR &d)
+inline QByteArray stored(const RadioSim &sim, int number)
 {
-    return d.body().mid(2);
+    return stored(sim.analog(number)) + stored(sim.dmr(number));
+}
+inline QByteArray stored(termial &w, int row)
+{
+    return stored(w.rowToChannel(row)) + stored(w.rowToDmr(row));
 }
 
+// The channel a frame names; -1 for a short acknowledgement, which names none.
 inline int channelOf(const QByteArray &frame)
 {
-    return frame.size() >= 8 ? quint8(frame.at(6)) * 256 + quint8(frame.at(7)) : -1;
+    return quint8(frame.at(4)) >= 5 ? quint8(frame.at(6)) * 256 + quint8(frame.at(7)) : -1;
 }
 
-// The window, the radio and everything the test watches.
+inline const QString kWriteDone = QStringLiteral("0x43 写操作命令全部发送完成");
+inline const QString kReadDone = QStringLiteral("0x44 读操作命令全部发送完成");
+
+// The window on a line to its own simulated radio, with the boxes and progress the tests watch.
 class Rig
 {
 public:
     explicit Rig(const RadioSimOptions &options = {}) : sim(options)
     {
-        seams::setWarning([this](QWidget *, const QString &title, const QString &text) {
-            boxes << title + QLatin1Char('|') + text;
-        });
+        seams::setWarning(
+            [this](QWidget *, const QString &title, const QString &text) { boxes << title + '|' + text; });
         QString error;
         if (!sim.open(&error))
             qFatal("radio-sim did not open: %s", qPrintable(error));
         w.addPortPath(sim.slavePath());
         // The English catalogue loads in the background at start-up; let it land before any
         // button text is compared.
-        for (int i = 0; i < 200 && w.windowTitle() == QStringLiteral("控制终端"); ++i)
-            runEventLoop(10);
-        QObject::connect(&sim, &RadioSim::frameReceived, &sim, [this](const QByteArray &f) {
-            events << QStringLiteral("rx %1 %2").arg(quint8(f.at(5)), 2, 16).arg(channelOf(f));
-            ++outstanding;
-            maxOutstanding = qMax(maxOutstanding, outstanding);
-        });
-        QObject::connect(&sim, &RadioSim::frameSent, &sim, [this](const QByteArray &f) {
-            events << QStringLiteral("tx %1 %2").arg(quint8(f.at(5)), 2, 16).arg(channelOf(f));
-            outstanding = qMax(0, outstanding - 1);
-        });
+        waitUntil([this] { return w.windowTitle() != QStringLiteral("控制终端"); }, 2000);
         QObject::connect(w.form()->load_progressBar, &QProgressBar::valueChanged, &sim,
                          [this](int v) { progress << v; });
     }
@@ -118,49 +79,56 @@ public:
         return !w.form()->serialport_comboBox->isEnabled();
     }
 
-    // Fills rows 0..n-1 with random channels and checks exactly those rows.
-    void fillRows(int n, quint32 seed)
+    // Fills rows 0..n-1 with random channels the table holds unchanged, checks exactly those rows
+    // and returns what each row holds.
+    QList<QByteArray> fillRows(int n, quint32 seed)
     {
         QRandomGenerator rng(seed);
+        QList<QByteArray> rows;
         for (int r = 0; r < n; ++r) {
             channel c;
             DMR d;
-            randomRecords(rng, r, c, d);
+            records::randomValidChannel(rng, r, c, d);
             w.viewUpdate(r, c);
             w.viewUpdateDmr(r, d);
+            rows << stored(c) + stored(d);
         }
         w.setNumCheckedState(n);
+        return rows;
     }
 
-    // Empties the data cells of rows 0..n-1 (the channel number stays).
+    // Puts what an untouched radio holds into rows 0..n-1, so a row a read missed shows.
     void clearRows(int n)
     {
         for (int r = 0; r < n; ++r) {
             channel c;
-            c.setChannelLow(quint8(r));
-            c.setChannelHigh(quint8(r >> 8));
-            c.setChannelName(QByteArray());
-            c.setVfoaMode(0xFF);
-            c.setVfobMode(0xFF);
-            w.viewUpdate(r, c);
             DMR d;
-            d.setChannelLow(quint8(r));
-            d.setChannelHigh(quint8(r >> 8));
+            c.setChannelHigh(quint8(r >> 8)), c.setChannelLow(quint8(r));
+            d.setChannelHigh(quint8(r >> 8)), d.setChannelLow(quint8(r));
+            w.viewUpdate(r, c);
             w.viewUpdateDmr(r, d);
         }
     }
 
-    bool waitForLog(const QString &message, int timeoutMs)
+    // Waits until neither a write nor a read is under way, then lets a failure report be shown.
+    bool waitIdle(int timeoutMs)
     {
-        return waitUntil([&] { return log.messages().contains(message); }, timeoutMs);
+        const bool idle = waitUntil(
+            [this] {
+                return w.form()->send_btn->text() == windowText("发送") &&
+                       w.form()->read_btn->text() == windowText("读取");
+            },
+            timeoutMs);
+        runEventLoop(20);
+        return idle;
     }
 
-    QList<QByteArray> received(quint8 command) const
+    // The channels of the frames the radio received, by command, in order.
+    QMap<int, QList<int>> wire() const
     {
-        QList<QByteArray> out;
+        QMap<int, QList<int>> out;
         for (const QByteArray &f : sim.received())
-            if (quint8(f.at(5)) == command)
-                out << f;
+            out[quint8(f.at(5))] << channelOf(f);
         return out;
     }
 
@@ -168,11 +136,5 @@ public:
     RadioSim sim;
     termial w;
     QStringList boxes;
-    QStringList events;
     QList<int> progress;
-    int outstanding = 0;
-    int maxOutstanding = 0;
 };
-
-inline const QString kWriteDone = QStringLiteral("0x43 写操作命令全部发送完成");
-inline const QString kReadDone = QStringLiteral("0x44 读操作命令全部发送完成");

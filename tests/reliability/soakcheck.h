@@ -1,132 +1,90 @@
-// Reliability test helpers: the failure report's channel list and the pacing of the frames on the line.
+// Soak checks: the channels a failure report names, and the pacing of the frames on the line.
 #pragma once
 
-#include "records.h"
 #include "tools.h"
+#include "transferrig.h"
 
-#include <QCoreApplication>
 #include <QList>
 #include <QRegularExpression>
 #include <QSet>
-#include <QStringList>
 
 namespace soak
 {
 
-// The channel numbers of a failure report ("%1 channel(s) failed: 3, 7-9, 12" in the window's
-// language). Returns false when the text is not such a report or its count disagrees with its list.
-inline bool parseFailureReport(const QString &text, QSet<int> *channels)
+// Adds the channels a warning box names; false when it is not a failure report whose count agrees
+// with its list of single channels and runs ("3, 7-9, 12").
+inline bool failedChannels(const QString &box, QSet<int> *channels)
 {
-    const QString pattern = QCoreApplication::translate("termial", "%1 个信道传输失败：%2");
-    const qsizetype p1 = pattern.indexOf(QLatin1String("%1")), p2 = pattern.indexOf(QLatin1String("%2"));
-    if (p1 < 0 || p2 < p1)
+    static const QRegularExpression number(QStringLiteral("(\\d+)(?:-(\\d+))?"));
+    QRegularExpressionMatchIterator it = number.globalMatch(box);
+    if (!it.hasNext())
         return false;
-    const QRegularExpression re(
-        QLatin1Char('^') + QRegularExpression::escape(pattern.left(p1)) + QStringLiteral("(\\d+)") +
-        QRegularExpression::escape(pattern.mid(p1 + 2, p2 - p1 - 2)) + QStringLiteral("(.+)") +
-        QRegularExpression::escape(pattern.mid(p2 + 2)) + QLatin1Char('$'));
-    const QRegularExpressionMatch m = re.match(text);
-    if (!m.hasMatch())
-        return false;
-    QSet<int> found;
-    for (const QString &part : m.captured(2).split(QStringLiteral(", "))) {
-        const QStringList ends = part.split(QLatin1Char('-'));
-        bool ok1 = false, ok2 = true;
-        const int from = ends.first().toInt(&ok1);
-        const int to = ends.size() == 2 ? ends.last().toInt(&ok2) : from;
-        if (!ok1 || !ok2 || ends.size() > 2 || to < from)
-            return false;
-        for (int c = from; c <= to; ++c)
-            found.insert(c);
+    it.next(); // the count comes first
+    QList<quint16> listed;
+    while (it.hasNext()) {
+        const QRegularExpressionMatch m = it.next();
+        const int from = m.captured(1).toInt();
+        for (int c = from; c <= (m.hasCaptured(2) ? m.captured(2).toInt() : from); ++c)
+            listed << quint16(c);
     }
-    if (found.size() != m.captured(1).toInt())
-        return false;
+    const QSet<int> found(listed.cbegin(), listed.cend());
     *channels += found;
-    return true;
+    return box == failureBox(int(found.size()), termial::compactChannelList(listed));
 }
 
 // One frame on the line as the radio saw it: a request it received, or an answer it sent.
 struct WireEvent {
-    bool fromRadio = false;
-    quint8 command = 0;
-    int channel = -1;   // -1: a short acknowledgement, which names no channel
-    bool intact = true; // an answer that left the radio corrupted fails its CRC
+    bool fromRadio;
+    quint8 command;
+    int channel;
+    bool intact; // an answer that left the radio corrupted fails its CRC
 };
 
 inline WireEvent wireEvent(const QByteArray &frame, bool fromRadio)
 {
-    WireEvent e;
-    e.fromRadio = fromRadio;
-    e.command = quint8(frame.at(5));
     const int size = quint8(frame.at(4));
-    if (size >= 5)
-        e.channel = quint8(frame.at(6)) * 256 + quint8(frame.at(7));
     const quint16 crc =
         Tools::crc16(reinterpret_cast<const quint8 *>(frame.constData() + 4), quint8(size - 1));
-    e.intact = frame.size() == size + 5 && quint8(frame.at(frame.size() - 2)) == quint8(crc >> 8) &&
-               quint8(frame.at(frame.size() - 1)) == quint8(crc);
-    return e;
+    return {fromRadio, quint8(frame.at(5)), channelOf(frame),
+            frame.size() == size + 5 &&
+                (quint8(frame.at(size + 3)) << 8 | quint8(frame.at(size + 4))) == crc};
 }
 
-// The frames of one direction go out strictly one after another: channels 0..n-1 with `first`, then
-// with `second`. Each frame's first transmission must wait until the radio has answered the frame
-// before it intact (with that frame's channel, when `numbered`), unless that frame was sent four
-// times and given up, in which case its channel is in `failed`. The last frame, unless failed, must
-// have had its answer too. Returns what broke the rule, or an empty string; `*unanswered` gets the
-// channels with a frame that had no answer before the next frame went out.
+// The frames of one transfer reach the radio strictly in turn: channels 0..n-1 with `first`, then
+// with `second`. A frame is first sent only once the frame before it had an intact answer after its
+// own first send (naming its channel, when `numbered`), or had been sent four times and its channel
+// is in `failed`; the same holds for the last frame at the end. Returns what broke the rule.
 inline QString checkPacing(const QList<WireEvent> &events, quint8 first, quint8 second, int n, bool numbered,
-                           const QSet<int> &failed, QSet<int> *unanswered)
+                           const QSet<int> &failed)
 {
-    struct Frame {
-        quint8 command;
-        int channel;
+    const auto command = [&](int k) { return k < n ? first : second; };
+    int k = -1, sends = 0;
+    bool answered = true;
+    const auto leftBehind = [&]() -> QString {
+        if (k < 0 || answered || (sends >= 4 && failed.contains(k % n)))
+            return QString();
+        return QStringLiteral("0x%1 channel %2 counted as done without its answer (sent %3 times)")
+            .arg(command(k), 0, 16)
+            .arg(k % n)
+            .arg(sends);
     };
-    QList<Frame> order;
-    for (const quint8 command : {first, second})
-        for (int c = 0; c < n; ++c)
-            order << Frame{command, c};
-    auto firstRequest = [&events](const Frame &f) -> qsizetype {
-        for (qsizetype i = 0; i < events.size(); ++i)
-            if (!events[i].fromRadio && events[i].command == f.command && events[i].channel == f.channel)
-                return i;
-        return -1;
-    };
-    for (qsizetype k = 0; k < order.size(); ++k) {
-        const Frame a = order[k];
-        const qsizetype start = firstRequest(a);
-        if (start < 0)
-            return QStringLiteral("0x%1 channel %2 never sent").arg(a.command, 0, 16).arg(a.channel);
-        qsizetype end = events.size();
-        if (k + 1 < order.size()) {
-            end = firstRequest(order[k + 1]);
-            if (end < start)
-                return QStringLiteral("0x%1 channel %2 sent before 0x%3 channel %4")
-                    .arg(order[k + 1].command, 0, 16)
-                    .arg(order[k + 1].channel)
-                    .arg(a.command, 0, 16)
-                    .arg(a.channel);
+    for (const WireEvent &e : events) {
+        if (e.fromRadio) {
+            answered = answered ||
+                       (k >= 0 && e.intact && e.command == command(k) && (!numbered || e.channel == k % n));
+        } else if (k >= 0 && e.command == command(k) && e.channel == k % n) {
+            ++sends;
+        } else if (k + 1 < 2 * n && e.command == command(k + 1) && e.channel == (k + 1) % n) {
+            if (const QString why = leftBehind(); !why.isEmpty())
+                return why;
+            ++k, sends = 1, answered = false;
+        } else {
+            return QStringLiteral("0x%1 channel %2 sent out of turn").arg(e.command, 0, 16).arg(e.channel);
         }
-        bool answered = false;
-        int sends = 0;
-        for (qsizetype i = 0; i < end; ++i) {
-            const WireEvent &e = events[i];
-            if (e.command != a.command)
-                continue;
-            if (!e.fromRadio && e.channel == a.channel)
-                ++sends;
-            else if (i > start && e.fromRadio && e.intact && (!numbered || e.channel == a.channel))
-                answered = true;
-        }
-        if (answered)
-            continue;
-        unanswered->insert(a.channel);
-        if (sends < 4 || !failed.contains(a.channel))
-            return QStringLiteral("0x%1 channel %2 counted as done without its answer (sent %3 times)")
-                .arg(a.command, 0, 16)
-                .arg(a.channel)
-                .arg(sends);
     }
-    return QString();
+    if (k + 1 < 2 * n)
+        return QStringLiteral("only %1 of %2 frames sent").arg(k + 1).arg(2 * n);
+    return leftBehind();
 }
 
 } // namespace soak
