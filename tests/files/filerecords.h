@@ -1,4 +1,4 @@
-// Test helpers shared by the channel file tests: two known rows and their exact file text.
+// Test helpers of the channel file tests: a known row and the exact file text of it beside a blank row.
 #pragma once
 
 #include "records.h"
@@ -8,68 +8,20 @@
 namespace filetest
 {
 
-using records::fields;
-
 // Row 10: every field set, values within the table's vocabularies so they survive the table too.
-inline channel channel10()
+inline void row10(channel &c, DMR &d)
 {
-    channel c;
-    c.setChannelLow(10);
+    c = channel(), d = DMR();
+    c.setChannelLow(10), d.setChannelLow(10);
     c.setChannelName(QByteArray("Ab") + QByteArray(10, '\0'));
     records::setFrequencies(c, 438500000, 145500000);
-    c.setVfoaMode(6);
-    c.setVfobMode(9);
-    c.setEmitYayin(13);
-    c.setReceiveYayin(0);
-    return c;
+    c.setVfoaMode(6), c.setVfobMode(9), c.setEmitYayin(13), c.setReceiveYayin(0);
+    d.setCallFormat(1), d.setTxCc(3), d.setRxCc(4), d.setSlot(2), d.setCallId(1234567), d.setOwnId(9);
+    d.setChType(1), d.setRxCtcss(5), d.setTxCtcss(6), d.setSqlevel(7), d.setSpkgain(8), d.setDmodGain(11);
+    d.setScrEn(1), d.setScrSeed1(0x12), d.setScrSeed2(0x34), d.setChBsMode(2);
 }
 
-inline DMR dmr10()
-{
-    DMR d;
-    d.setChannelLow(10);
-    d.setCallFormat(1);
-    d.setTxCc(3);
-    d.setRxCc(4);
-    d.setSlot(2);
-    d.setCallId(1234567);
-    d.setOwnId(9);
-    d.setChType(1);
-    d.setRxCtcss(5);
-    d.setTxCtcss(6);
-    d.setSqlevel(7);
-    d.setSpkgain(8);
-    d.setDmodGain(11);
-    d.setScrEn(1);
-    d.setScrSeed1(0x12);
-    d.setScrSeed2(0x34);
-    d.setChBsMode(2);
-    return d;
-}
-
-// Row 2 as a never-edited row leaves the table: empty name, "no selection" codes 0xFF.
-inline channel channel2()
-{
-    channel c;
-    c.setChannelLow(2);
-    c.setChannelName(QByteArray(12, '\0'));
-    c.setVfoaMode(0xFF);
-    c.setVfobMode(0xFF);
-    return c;
-}
-
-inline DMR dmr2()
-{
-    DMR d;
-    d.setChannelLow(2);
-    d.setCallFormat(0xFF);
-    d.setChType(0xFF);
-    d.setRxCtcss(0xFF);
-    d.setTxCtcss(0xFF);
-    return d;
-}
-
-// The file of rows 2 and 10, saved in that row order.
+// The file of rows 2 (never edited: empty name, "no selection" codes 0xFF) and 10, saved in that order.
 inline QByteArray expectedText()
 {
     return QByteArray(R"({
