@@ -3,6 +3,7 @@
 #include "ui_termial.h"
 
 #include "log.h"
+#include "vocabulary.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -12,20 +13,9 @@
 #include <QTranslator>
 
 termial::termial(QWidget *parent)
-    : QWidget(parent), modeList{"USB", "LSB", "CWR", "CWL", "AM", "WFM", "NFM", "DIGI", "PKT", "DMR"},
-      yayinList{"0",     "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",  "85.4",  "88.5",
-                "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9", "114.8", "118.8", "123.0",
-                "127.3", "131.8", "136.5", "141.3", "146.2", "150.0", "151.4", "156.7", "159.8", "162.2",
-                "165.5", "167.9", "171.3", "173.8", "177.3", "179.9", "183.5", "186.2", "189.9", "192.8",
-                "196.6", "199.5", "203.5", "206.5", "210.7", "213.8", "218.1", "221.3", "225.7", "229.1",
-                "233.6", "237.1", "241.8", "245.5", "250.3", "254.1"},
-      dmrYayinList{"0",     "63.0",  "67.0",  "69.3",  "71.9",  "74.4",  "77.0",  "79.7",  "82.5",
-                   "85.4",  "88.5",  "91.5",  "94.8",  "97.4",  "100.0", "103.5", "107.2", "110.9",
-                   "114.8", "118.8", "123.0", "127.3", "131.8", "136.5", "141.3", "146.2", "150.0",
-                   "151.4", "156.7", "159.8", "162.2", "165.5", "167.9", "171.3", "173.8", "177.3",
-                   "179.9", "183.5", "186.2", "189.9", "192.8", "196.6", "199.5", "203.5", "206.5",
-                   "210.7", "213.8", "218.1", "221.3", "225.7", "229.1", "233.6"},
-      callTypeList{"Single", "Group", "All"}, chTypeList{"DFM", "DMR"}, ui(new Ui::termial),
+    : QWidget(parent), modeList(vocabulary::modes()), yayinList(vocabulary::analogTones()),
+      dmrYayinList(vocabulary::dmrTones()), callTypeList(vocabulary::callTypes()),
+      chTypeList(vocabulary::channelTypes()), ui(new Ui::termial),
       translator(new QTranslator), isReading(false), isSending(false), timer0x40(new QTimer(this)),
       timer0x41(new QTimer(this)), timer0x43(new QTimer(this)), timer0x44(new QTimer(this)),
       isConnected(false), model(new QStandardItemModel(this))
@@ -53,9 +43,8 @@ termial::termial(QWidget *parent)
     ui->load_progressBar->setMinimum(0);
     ui->load_progressBar->setValue(0);
 
-    for (const char *name : {"English", "中文", "Français", "بالعربية", "deutsch", "日本語", "Português",
-                             "Русский язык", "Español", "हिंदी भाषा"})
-        ui->language_comboBox->addItem(QString::fromUtf8(name));
+    for (const vocabulary::Language &language : vocabulary::languages())
+        ui->language_comboBox->addItem(language.name);
 
     connect(ui->language_comboBox, &QComboBox::currentIndexChanged, this, &termial::switchLanguage);
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &termial::tabWidgetSwitch);

@@ -3,32 +3,23 @@
 #include "ui_termial.h"
 
 #include "log.h"
+#include "vocabulary.h"
 
 #include <QCoreApplication>
 #include <QFutureWatcher>
 #include <QTranslator>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <iterator>
-
-namespace
-{
-// In the order of the names in language_comboBox.
-const char *const catalogueFiles[] = {
-    "lang_English.qm",  "lang_Chinese.qm",    "lang_French.qm",  "lang_Arabic.qm",  "lang_German.qm",
-    "lang_Japanese.qm", "lang_Portuguese.qm", "lang_Russian.qm", "lang_Spanish.qm", "lang_Hindi.qm",
-};
-} // namespace
-
 void termial::switchLanguage(int index)
 {
     QCoreApplication::removeTranslator(translator);
-    if (index < 0 || index >= int(std::size(catalogueFiles))) {
+    const QList<vocabulary::Language> &languages = vocabulary::languages();
+    if (index < 0 || index >= languages.size()) {
         WLOG() << "未知语言选项:" << index;
         startLanguageLoad(QStringLiteral("lang_English.qm"));
         return;
     }
-    startLanguageLoad(QString::fromLatin1(catalogueFiles[index]));
+    startLanguageLoad(languages.at(index).catalogue);
 }
 
 void termial::startLanguageLoad(const QString &fileName)

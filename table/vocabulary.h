@@ -1,0 +1,26 @@
+// The value lists of the channel table (a code is the position of its text) and the interface languages.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace vocabulary
+{
+
+// Texts are compared exactly (case-sensitive, no trimming); none of them is translated.
+const QStringList &modes();        // VFA_MODE, VFB_MODE: 10 entries, "DMR" is code 9
+const QStringList &analogTones();  // T_CTCSS, R_CTCSS: 56 entries, "0" is no tone
+const QStringList &dmrTones();     // Rx_ctcss, Tx_ctcss: 52 entries, "63.0" at code 1
+const QStringList &callTypes();    // call_type: "Single", "Group", "All"
+const QStringList &channelTypes(); // Ch_type: "DFM", "DMR"
+
+struct Language {
+    QString name;      // as the language selector lists it
+    QString catalogue; // compiled catalogue under :/language/
+    QString qtLocale;  // locale of Qt's own catalogue (qtbase_<locale>.qm) for standard buttons and dialogs
+};
+// In the order of the language selector; English first, the language the window starts in.
+const QList<Language> &languages();
+
+} // namespace vocabulary
