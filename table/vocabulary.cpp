@@ -46,6 +46,19 @@ const QStringList &channelTypes()
     return list;
 }
 
+QString fitName(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.size() <= nameBytes)
+        return text;
+    // Back off to the first byte of a character, so no half of one is kept.
+    qsizetype cut = nameBytes;
+    while (cut > 0 && (quint8(bytes.at(cut)) & 0xC0) == 0x80)
+        --cut;
+    bytes.truncate(cut);
+    return QString::fromUtf8(bytes);
+}
+
 const QList<Language> &languages()
 {
     static const QList<Language> list{

@@ -15,6 +15,11 @@ const QStringList &dmrTones();     // Rx_ctcss, Tx_ctcss: 52 entries, "63.0" at 
 const QStringList &callTypes();    // call_type: "Single", "Group", "All"
 const QStringList &channelTypes(); // Ch_type: "DFM", "DMR"
 
+// A channel name holds at most this many UTF-8 bytes on the radio (its field has one more for a 0x00).
+constexpr int nameBytes = 11;
+// The longest start of text, in whole characters, whose UTF-8 fits in nameBytes: what the radio keeps.
+QString fitName(const QString &text);
+
 struct Language {
     QString name;      // as the language selector lists it
     QString catalogue; // compiled catalogue under :/language/
