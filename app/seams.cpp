@@ -2,13 +2,13 @@
 #include "seams.h"
 
 #include <QFileDialog>
-#include <QMessageBox>
 
 namespace seams
 {
 namespace
 {
 WarningFn warningFn;
+QuestionFn questionFn;
 FileNameFn saveFn;
 FileNameFn openFn;
 } // namespace
@@ -19,6 +19,15 @@ void warning(QWidget *parent, const QString &title, const QString &text)
         warningFn(parent, title, text);
     else
         QMessageBox::warning(parent, title, text, QMessageBox::Ok);
+}
+
+QMessageBox::StandardButton question(QWidget *parent, const QString &title, const QString &text,
+                                     QMessageBox::StandardButtons buttons,
+                                     QMessageBox::StandardButton defaultButton)
+{
+    if (questionFn)
+        return questionFn(parent, title, text, buttons, defaultButton);
+    return QMessageBox::question(parent, title, text, buttons, defaultButton);
 }
 
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
@@ -36,6 +45,11 @@ QString getOpenFileName(QWidget *parent, const QString &caption, const QString &
 WarningFn setWarning(WarningFn fn)
 {
     return std::exchange(warningFn, std::move(fn));
+}
+
+QuestionFn setQuestion(QuestionFn fn)
+{
+    return std::exchange(questionFn, std::move(fn));
 }
 
 FileNameFn setSaveFileName(FileNameFn fn)

@@ -15,10 +15,10 @@
 termial::termial(QWidget *parent)
     : QWidget(parent), modeList(vocabulary::modes()), yayinList(vocabulary::analogTones()),
       dmrYayinList(vocabulary::dmrTones()), callTypeList(vocabulary::callTypes()),
-      chTypeList(vocabulary::channelTypes()), ui(new Ui::termial),
-      translator(new QTranslator), isReading(false), isSending(false), timer0x40(new QTimer(this)),
-      timer0x41(new QTimer(this)), timer0x43(new QTimer(this)), timer0x44(new QTimer(this)),
-      isConnected(false), model(new QStandardItemModel(this))
+      chTypeList(vocabulary::channelTypes()), ui(new Ui::termial), translator(new QTranslator),
+      isReading(false), isSending(false), timer0x40(new QTimer(this)), timer0x41(new QTimer(this)),
+      timer0x43(new QTimer(this)), timer0x44(new QTimer(this)), isConnected(false),
+      model(new QStandardItemModel(this))
 {
     ui->setupUi(this);
 
@@ -102,6 +102,8 @@ termial::~termial()
         load->waitForFinished();
     QCoreApplication::removeTranslator(translator);
     delete translator;
+    QCoreApplication::removeTranslator(qtTranslator);
+    delete qtTranslator;
 }
 
 void termial::tabWidgetSwitch(int index)

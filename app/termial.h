@@ -10,6 +10,7 @@
 #include <QModelIndex>
 #include <QSerialPort>
 #include <QSerialPortInfo>
+#include <QSet>
 #include <QStringList>
 #include <QWidget>
 
@@ -17,7 +18,10 @@ class QJsonObject;
 class QStandardItemModel;
 class QTimer;
 class QTranslator;
+class CellDelegate;
 class CheckBoxDelegate;
+class FrequencyDelegate;
+class NameDelegate;
 class ComboBoxDelegate;
 class SpinBoxDelegate;
 
@@ -65,6 +69,11 @@ public:
     QString chooseSaveFileName(QWidget *parent, const QString &filter);
     // Writes through QSaveFile: the previous file survives any failure; errorString gets the reason.
     bool writeJsonFile(const QJsonObject &object, const QString &fileName, QString *errorString = nullptr);
+    // Asks for a name (".json" added when it has none) and writes the records; true when written.
+    bool saveChannels(const QList<channel> &channels, const QList<DMR> &dmrs);
+    // Before rows edited since the last save, open or read are replaced or dropped: asks Save, Discard or
+    // Cancel. True when the caller may go on (nothing of them lost, saved, or discarded on purpose).
+    bool settleEdits(const QList<int> &rows);
 
     // Languages.
     void switchLanguage(int index);
@@ -94,7 +103,11 @@ public slots:
     void serialportFlashBtn_clicked();
     void tabWidgetSwitch(int index);
 
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
 private slots:
+    void noteEdits(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
     void send_clicked();
     void read_clicked();
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
@@ -154,8 +167,9 @@ private:
     Ui::termial *ui;
     Tools rxTools;
     SerialPort serialPort;
-    QTranslator *translator;     // the installed catalogue (an empty one until the first load ends)
-    quint64 languageRequest = 0; // number of the latest load; only its translator gets installed
+    QTranslator *translator;             // the installed catalogue (an empty one until the first load ends)
+    QTranslator *qtTranslator = nullptr; // Qt's own catalogue for the same language
+    quint64 languageRequest = 0;         // number of the latest load; only its translator gets installed
 
     bool isReading;
     bool isSending;
@@ -199,6 +213,12 @@ private:
     SpinBoxDelegate *slotDelegate = nullptr;
     SpinBoxDelegate *idDelegate = nullptr;
     ComboBoxDelegate *chTypeDelegate = nullptr;
+    CellDelegate *cellDelegate = nullptr; // the other columns: greys closed DMR cells
+    NameDelegate *nameDelegate = nullptr;
+    FrequencyDelegate *frequencyDelegate = nullptr;
+
+    // Rows a person edited since they were last saved, opened or read.
+    QSet<int> editedRows;
 
     // Channels skipped after their resends during the current write and read.
     QList<quint16> failedWrite;

@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 #include <QFutureWatcher>
+#include <QGuiApplication>
+#include <QLibraryInfo>
 #include <QTranslator>
 #include <QtConcurrent/QtConcurrentRun>
 
@@ -30,26 +32,46 @@ void termial::startLanguageLoad(const QString &fileName)
     const quint64 request = ++languageRequest;
     auto *watcher = new QFutureWatcher<void>(this);
     auto *loaded = new QTranslator(watcher);
-    QFuture<void> future = QtConcurrent::run(&termial::loadingLanguage, this, loaded, fileName);
-    connect(watcher, &QFutureWatcher<void>::finished, this, [this, watcher, loaded, request] {
-        // Loads may finish in any order; only the one asked for last is installed.
-        if (request == languageRequest) {
-            QCoreApplication::removeTranslator(translator);
-            delete translator;
-            loaded->setParent(nullptr);
-            translator = loaded;
-            QCoreApplication::installTranslator(translator);
-            ui->retranslateUi(this);
-            // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps its own.
-            if (isConnected)
-                ui->serialportLink_pushButton->setText(tr("断开"));
-            if (isSending)
-                ui->send_btn->setText(tr("发送中..."));
-            if (isReading)
-                ui->read_btn->setText(tr("正在读取.."));
-        }
-        watcher->deleteLater();
+    auto *qtLoaded = new QTranslator(watcher);
+    QString locale = QStringLiteral("en");
+    for (const vocabulary::Language &language : vocabulary::languages())
+        if (language.catalogue == fileName)
+            locale = language.qtLocale;
+    QFuture<void> future = QtConcurrent::run([this, loaded, qtLoaded, fileName, locale] {
+        loadingLanguage(loaded, fileName);
+        // Qt's own catalogue speaks for the standard buttons and the file dialog. Qt has none for some
+        // of our languages; those stay English.
+        if (!qtLoaded->load(QStringLiteral("qtbase_") + locale,
+                            QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            WLOG() << "没有Qt自带的翻译文件:" << locale;
     });
+    connect(watcher, &QFutureWatcher<void>::finished, this,
+            [this, watcher, loaded, qtLoaded, locale, request] {
+                // Loads may finish in any order; only the one asked for last is installed.
+                if (request == languageRequest) {
+                    QCoreApplication::removeTranslator(translator);
+                    delete translator;
+                    loaded->setParent(nullptr);
+                    translator = loaded;
+                    QCoreApplication::removeTranslator(qtTranslator);
+                    delete qtTranslator;
+                    qtLoaded->setParent(nullptr);
+                    qtTranslator = qtLoaded;
+                    QCoreApplication::installTranslator(qtTranslator);
+                    QCoreApplication::installTranslator(translator);
+                    QGuiApplication::setLayoutDirection(QLocale(locale).textDirection());
+                    ui->retranslateUi(this);
+                    // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps
+                    // its own.
+                    if (isConnected)
+                        ui->serialportLink_pushButton->setText(tr("断开"));
+                    if (isSending)
+                        ui->send_btn->setText(tr("发送中..."));
+                    if (isReading)
+                        ui->read_btn->setText(tr("正在读取.."));
+                }
+                watcher->deleteLater();
+            });
     watcher->setFuture(future);
 }
 

@@ -1,6 +1,8 @@
 // The JSON channel file format: writing entries, reading them back leniently, safe file writes.
 #include "channelfile.h"
 
+#include "vocabulary.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonParseError>
@@ -194,10 +196,34 @@ ChannelFileRecords parseChannelFile(const QJsonDocument &document)
     const QJsonObject top = document.object();
     records.channels.reserve(top.size());
     records.dmrs.reserve(top.size());
+    const QLatin1String high("channelHigh"), low("channelLow");
     for (auto it = top.constBegin(); it != top.constEnd(); ++it) {
+        const QString key = it.key();
+        bool keyIsNumber = !key.isEmpty() && key.size() <= 5;
+        for (const QChar c : key)
+            keyIsNumber = keyIsNumber && c >= u'0' && c <= u'9';
+        const int keyNumber = keyIsNumber ? key.toInt() : -1;
+        if (!it.value().isObject()) {
+            records.skipped.append(key);
+            continue;
+        }
         const QJsonObject entry = it.value().toObject();
-        records.channels.append(channelFromFileEntry(entry));
-        records.dmrs.append(dmrFromFileEntry(entry));
+        channel analog = channelFromFileEntry(entry);
+        DMR dmr = dmrFromFileEntry(entry);
+        // An entry written by hand may leave the number to its key.
+        if (!entry.contains(high) && !entry.contains(low) && keyNumber >= 0) {
+            analog.setChannelHigh(quint8(keyNumber >> 8));
+            analog.setChannelLow(quint8(keyNumber));
+            dmr.setChannelHigh(analog.channelHigh());
+            dmr.setChannelLow(analog.channelLow());
+        }
+        const int number = analog.channelNumber();
+        if (number != keyNumber || number >= vocabulary::channelCount) {
+            records.skipped.append(key);
+            continue;
+        }
+        records.channels.append(analog);
+        records.dmrs.append(dmr);
     }
     return records;
 }

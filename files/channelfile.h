@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 class QJsonDocument;
 struct QJsonParseError;
@@ -67,16 +68,20 @@ QJsonObject channelFileObject(const QList<channel> &channels, const QList<DMR> &
 QByteArray channelFileText(const QJsonObject &object);
 QByteArray channelFileText(const QList<channel> &channels, const QList<DMR> &dmrs);
 
-// A file read back: one analog and one DMR record per channel object, in the object's order.
+// A file read back: one analog and one DMR record per channel entry taken, in the object's order.
 struct ChannelFileRecords {
     QList<channel> channels;
     QList<DMR> dmrs;
+    // Keys of the entries left out: not a channel object, a key that is not the entry's channel number,
+    // or a channel number outside 0 to 999.
+    QStringList skipped;
 };
 
 // Reading is lenient: a top level that is not an object gives no records, an entry that is not an
 // object reads as an empty one, a missing or non-integral number reads as 0, an integer keeps its low
 // 8 bits, a missing name reads as empty and a name keeps its UTF-8 bytes exactly (not cut, not filled).
-// The channel number comes from each entry's channelHigh/channelLow; the keys are not looked at.
+// The key is the channel number: an entry with neither channelHigh nor channelLow takes its key's number;
+// one whose fields name another number is skipped, as is every number outside 0 to 999.
 channel channelFromFileEntry(const QJsonObject &entry);
 DMR dmrFromFileEntry(const QJsonObject &entry);
 ChannelFileRecords parseChannelFile(const QJsonDocument &document);

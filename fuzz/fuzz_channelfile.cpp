@@ -139,15 +139,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         return 0;
     }
     const QJsonObject top = document.object();
-    FUZZ_CHECK(records.channels.size() == top.size(), input);
+    FUZZ_CHECK(records.channels.size() + records.skipped.size() == top.size(), input);
 
+    // Every entry is either taken, as the next record, or named as skipped.
     qsizetype i = 0;
-    for (auto it = top.constBegin(); it != top.constEnd(); ++it, ++i) {
+    qsizetype skipped = 0;
+    for (auto it = top.constBegin(); it != top.constEnd(); ++it) {
         const QJsonObject entry = it.value().toObject();
+        bool keyIsNumber = !it.key().isEmpty() && it.key().size() <= 5;
+        for (const QChar c : it.key())
+            keyIsNumber = keyIsNumber && c.unicode() >= u'0' && c.unicode() <= u'9';
+        const bool ownNumber =
+            entry.contains(QLatin1String("channelHigh")) || entry.contains(QLatin1String("channelLow"));
+        const int number = ownNumber
+                               ? expectedByte(entry, "channelHigh") * 256 + expectedByte(entry, "channelLow")
+                               : (keyIsNumber ? it.key().toInt() : -1);
+        if (!it.value().isObject() || !keyIsNumber || number != it.key().toInt() || number > 999) {
+            FUZZ_CHECK(skipped < records.skipped.size() && records.skipped.at(skipped++) == it.key(), input);
+            continue;
+        }
+        FUZZ_CHECK(i < records.channels.size(), input);
         const channel &c = records.channels.at(i);
-        const DMR &d = records.dmrs.at(i);
-        FUZZ_CHECK(c.channelHigh() == expectedByte(entry, "channelHigh"), input);
-        FUZZ_CHECK(c.channelLow() == expectedByte(entry, "channelLow"), input);
+        const DMR &d = records.dmrs.at(i++);
+        FUZZ_CHECK(c.channelNumber() == number, input);
         FUZZ_CHECK(d.channelHigh() == c.channelHigh() && d.channelLow() == c.channelLow(), input);
         FUZZ_CHECK(c.channelName() == expectedName(entry), input);
         for (const ChannelMember &m : kChannelMembers)

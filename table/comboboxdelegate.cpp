@@ -4,7 +4,7 @@
 #include <QComboBox>
 
 ComboBoxDelegate::ComboBoxDelegate(const QStringList &items, QObject *parent)
-    : QStyledItemDelegate(parent), items(items)
+    : CellDelegate(parent), items(items)
 {
 }
 
@@ -26,13 +26,17 @@ void ComboBoxDelegate::setEditorData(QWidget *editor, const QModelIndex &index) 
 }
 
 // The position goes in first and the text over it: the cell holds one value for both roles, so the
-// text is what stays, and the column-enabling rule sees both notices.
+// text is what stays, and the column-enabling rule sees both notices. The first write makes the view
+// reload the still-open editor from the cell, which then holds a number and so selects entry 0: the
+// choice is taken before either write.
 void ComboBoxDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                     const QModelIndex &index) const
 {
     auto *combo = qobject_cast<QComboBox *>(editor);
     if (!combo)
         return;
-    model->setData(index, combo->currentIndex(), Qt::EditRole);
-    model->setData(index, combo->currentText(), Qt::DisplayRole);
+    const int position = combo->currentIndex();
+    const QString text = combo->currentText();
+    model->setData(index, position, Qt::EditRole);
+    model->setData(index, text, Qt::DisplayRole);
 }

@@ -1,10 +1,10 @@
 // A column delegate that edits a cell by choosing one text of a fixed list.
 #pragma once
 
+#include "celldelegate.h"
 #include <QStringList>
-#include <QStyledItemDelegate>
 
-class ComboBoxDelegate : public QStyledItemDelegate
+class ComboBoxDelegate : public CellDelegate
 {
     Q_OBJECT
 public:

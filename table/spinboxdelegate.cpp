@@ -4,7 +4,7 @@
 #include <QSpinBox>
 
 SpinBoxDelegate::SpinBoxDelegate(int minimum, int maximum, QObject *parent)
-    : QStyledItemDelegate(parent), minimum(minimum), maximum(maximum)
+    : CellDelegate(parent), minimum(minimum), maximum(maximum)
 {
 }
 

@@ -1,9 +1,9 @@
 // A column delegate that edits a cell as an integer within fixed bounds.
 #pragma once
 
-#include <QStyledItemDelegate>
+#include "celldelegate.h"
 
-class SpinBoxDelegate : public QStyledItemDelegate
+class SpinBoxDelegate : public CellDelegate
 {
     Q_OBJECT
 public:

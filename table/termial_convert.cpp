@@ -118,6 +118,7 @@ void termial::viewUpdate(int row, const channel &record)
     setItemData(model, row, ColEmitYayin, codeText(yayinList, record.emitYayin()));
     setItemData(model, row, ColReceiveYayin, codeText(yayinList, record.receiveYayin()));
     model->blockSignals(wasBlocked);
+    editedRows.remove(row);
     emit model->dataChanged(model->index(row, ColCheck), model->index(row, ColReceiveYayin), {});
 }
 
@@ -147,6 +148,7 @@ void termial::viewUpdateDmr(int row, const DMR &record)
     setItemData(model, row, ColChannel, int(record.scrSeed2()), RoleScrSeed2);
     setItemData(model, row, ColChannel, int(record.chBsMode()), RoleChBsMode);
     model->blockSignals(wasBlocked);
+    editedRows.remove(row);
     emit model->dataChanged(model->index(row, ColCallType), model->index(row, ColSqlevel), {});
 }
 

@@ -2,12 +2,15 @@
 #include "termial.h"
 #include "ui_termial.h"
 
+#include "celldelegate.h"
 #include "checkboxdelegate.h"
 #include "comboboxdelegate.h"
 #include "log.h"
 #include "seams.h"
 #include "spinboxdelegate.h"
 #include "tablecolumns.h"
+#include "texteditdelegates.h"
+#include "vocabulary.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -47,8 +50,15 @@ void termial::initTableView()
     slotDelegate = new SpinBoxDelegate(1, 2, this);
     idDelegate = new SpinBoxDelegate(0, 16777215, this);
     chTypeDelegate = new ComboBoxDelegate(chTypeList, this);
+    cellDelegate = new CellDelegate(this);
+    nameDelegate = new NameDelegate(this);
+    frequencyDelegate = new FrequencyDelegate(this);
 
     QTableView *view = ui->tableView;
+    view->setItemDelegate(cellDelegate);
+    view->setItemDelegateForColumn(ColName, nameDelegate);
+    view->setItemDelegateForColumn(ColVfoaFreq, frequencyDelegate);
+    view->setItemDelegateForColumn(ColVfobFreq, frequencyDelegate);
     view->setItemDelegateForColumn(ColCheck, checkBoxDelegate);
     view->setItemDelegateForColumn(ColVfoaMode, modeDelegate);
     view->setItemDelegateForColumn(ColVfobMode, modeDelegate);
@@ -65,6 +75,7 @@ void termial::initTableView()
     view->setItemDelegateForColumn(ColChType, chTypeDelegate);
 
     connect(model, &QStandardItemModel::dataChanged, this, &termial::onDataChanged);
+    connect(model, &QStandardItemModel::dataChanged, this, &termial::noteEdits);
     initTableModel();
 }
 
@@ -116,6 +127,11 @@ void termial::initTableModel()
     view->resizeColumnsToContents();
     // Sizing a single column later (double-click on a header divider) looks at every row again.
     header->setResizeContentsPrecision(precision);
+    // Wide enough for the longest name the radio keeps, eleven wide letters.
+    const QString widestName(vocabulary::nameBytes, u'W');
+    const int nameWidth =
+        view->fontMetrics().horizontalAdvance(widestName) + 2 * view->fontMetrics().averageCharWidth();
+    view->setColumnWidth(ColName, qMax(view->columnWidth(ColName), nameWidth));
 }
 
 void termial::setAllCheckState(bool checked)

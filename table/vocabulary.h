@@ -15,10 +15,19 @@ const QStringList &dmrTones();     // Rx_ctcss, Tx_ctcss: 52 entries, "63.0" at 
 const QStringList &callTypes();    // call_type: "Single", "Group", "All"
 const QStringList &channelTypes(); // Ch_type: "DFM", "DMR"
 
+// The radio keeps channels 0 to 999, one table row each.
+constexpr int channelCount = 1000;
+
 // A channel name holds at most this many UTF-8 bytes on the radio (its field has one more for a 0x00).
 constexpr int nameBytes = 11;
 // The longest start of text, in whole characters, whose UTF-8 fits in nameBytes: what the radio keeps.
 QString fitName(const QString &text);
+
+// What a frequency cell takes: whole hertz ("438500000"), or megahertz with a decimal point ('.' or ',')
+// and at most six decimals ("438.5" is 438500000 Hz), up to what the four frequency bytes hold. Partial is
+// a start that can still become one (".").
+enum class FrequencyText { Empty, Partial, Invalid, Valid };
+FrequencyText parseFrequency(const QString &text, quint32 *hertz = nullptr);
 
 struct Language {
     QString name;      // as the language selector lists it

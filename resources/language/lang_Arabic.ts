@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>فشل نقل %1 من القنوات: %2</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 موجود بالفعل. هل تريد استبداله؟</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>تعذر فتح %1: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>ليس نص JSON (%1)</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>ليس ملف قنوات</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>لم يتم تحميل %2 من إدخالات %1: مفتاحها ليس رقم قناتها، أو الرقم ليس ضمن 0~999.
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>لم يتم حفظ التعديلات على القناة %1.</translation>
+    </message>
 </context>
 </TS>

@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>%1 个信道传输失败：%2</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 已存在。要替换它吗？</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>不是 JSON 文本（%1）</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>不是信道文件</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>信道 %1 的修改还没有保存。</translation>
+    </message>
 </context>
 </TS>

@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>Échec du transfert de %1 canal(aux) : %2</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 existe déjà. Voulez-vous le remplacer ?</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Impossible d'ouvrir %1 : %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>pas un texte JSON (%1)</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>pas un fichier de canaux</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>%2 entrées de %1 n'ont pas été chargées : leur clé n'est pas leur numéro de canal, ou ce numéro n'est pas entre 0 et 999.
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>Les modifications du canal %1 n'ont pas été enregistrées.</translation>
+    </message>
 </context>
 </TS>

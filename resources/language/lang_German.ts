@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>Übertragung von %1 Kanal/Kanälen fehlgeschlagen: %2</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 existiert bereits. Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>kein JSON-Text (%1)</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>keine Kanaldatei</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>%2 Einträge aus %1 wurden nicht geladen: ihr Schlüssel ist nicht ihre Kanalnummer, oder die Nummer liegt nicht zwischen 0 und 999.
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>Die Änderungen an Kanal %1 wurden nicht gespeichert.</translation>
+    </message>
 </context>
 </TS>

@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>%1 चैनलों का स्थानांतरण विफल रहा: %2</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 पहले से मौजूद है। क्या आप इसे बदलना चाहते हैं?</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>%1 नहीं खोली जा सकी: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>JSON पाठ नहीं है (%1)</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>चैनल फ़ाइल नहीं है</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>%1 की %2 प्रविष्टियाँ लोड नहीं हुईं: उनकी कुंजी उनका चैनल नंबर नहीं है, या नंबर 0~999 के भीतर नहीं है।
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>चैनल %1 में किए गए बदलाव सहेजे नहीं गए हैं।</translation>
+    </message>
 </context>
 </TS>

@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>Falha na transferência de %1 canal(is): %2</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 já existe. Pretende substituí-lo?</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Não é possível abrir %1: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>não é texto JSON (%1)</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>não é um ficheiro de canais</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>%2 entradas de %1 não foram carregadas: a chave não é o número do canal, ou o número não está entre 0 e 999.
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>As alterações ao canal %1 ainda não foram guardadas.</translation>
+    </message>
 </context>
 </TS>

@@ -147,5 +147,31 @@
         <source>%1 个信道传输失败：%2</source>
         <translation>Не удалось передать каналов: %1 (%2)</translation>
     </message>
+    <message>
+        <source>%1 已存在。要替换它吗？</source>
+        <translation>%1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>无法打开 %1：%2</source>
+        <translation>Не удалось открыть %1: %2</translation>
+    </message>
+    <message>
+        <source>不是 JSON 文本（%1）</source>
+        <translation>не текст JSON (%1)</translation>
+    </message>
+    <message>
+        <source>不是信道文件</source>
+        <translation>не файл каналов</translation>
+    </message>
+    <message>
+        <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
+%3</source>
+        <translation>Из %1 не загружено записей: %2. Их ключ не совпадает с номером канала, или номер вне диапазона 0~999.
+%3</translation>
+    </message>
+    <message>
+        <source>信道 %1 的修改还没有保存。</source>
+        <translation>Изменения канала %1 не сохранены.</translation>
+    </message>
 </context>
 </TS>

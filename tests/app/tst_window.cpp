@@ -4,7 +4,9 @@
 #include "ui_termial.h"
 
 #include <QFutureWatcher>
+#include <QMessageBox>
 #include <QProcess>
+#include <QPushButton>
 #include <QTimer>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -16,19 +18,20 @@ namespace
 const auto translated = [](const char *source) { return QCoreApplication::translate("termial", source); };
 
 // In the order of language_comboBox; two texts written out catch a wrong or swapped translation source.
+// The last text is Qt's own, on standard buttons: English where Qt has no catalogue.
 struct Language {
-    const char *name, *stem, *title, *write;
+    const char *name, *stem, *title, *write, *cancel;
 } const knownLanguages[] = {
-    {"English", "English", "Control terminal", "Write"},
-    {"中文", "Chinese", "控制终端", "发送"},
-    {"Français", "French", "Terminal de contrôle", "Envoyer"},
-    {"بالعربية", "Arabic", "محطة التحكم", "أرسل"},
-    {"deutsch", "German", "Steuerterminal", "senden"},
-    {"日本語", "Japanese", "制御端末", "送信"},
-    {"Português", "Portuguese", "Terminal de controlo", "enviar"},
-    {"Русский язык", "Russian", "Терминал управления", "Отправить"},
-    {"Español", "Spanish", "Terminal de control", "Enviar"},
-    {"हिंदी भाषा", "Hindi", "नियंत्रण टर्मिनल", "भेजें"},
+    {"English", "English", "Control terminal", "Write", "Cancel"},
+    {"中文", "Chinese", "控制终端", "发送", "取消"},
+    {"Français", "French", "Terminal de contrôle", "Envoyer", "Annuler"},
+    {"بالعربية", "Arabic", "محطة التحكم", "أرسل", "ألغِ"},
+    {"deutsch", "German", "Steuerterminal", "senden", "Abbrechen"},
+    {"日本語", "Japanese", "制御端末", "送信", "キャンセル"},
+    {"Português", "Portuguese", "Terminal de controlo", "enviar", "Cancelar"},
+    {"Русский язык", "Russian", "Терминал управления", "Отправить", "Отмена"},
+    {"Español", "Spanish", "Terminal de control", "Enviar", "Cancelar"},
+    {"हिंदी भाषा", "Hindi", "नियंत्रण टर्मिनल", "भेजें", "Cancel"},
 };
 
 // A translation source from resources/language: each source text with its translation, empty where the
@@ -186,12 +189,23 @@ private slots:
             QCOMPARE(translator.translate("termial", text.key().toUtf8().constData()), text.value());
         // Chosen by its name in the list, it is what the window shows.
         termial &w = *shared;
+        w.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&w));
         SETTLE(w);
         QCOMPARE(w.form()->language_comboBox->itemText(index), QString::fromUtf8(language.name));
         w.form()->language_comboBox->setCurrentIndex(index);
         SETTLE(w);
         compareForm(w, c);
         QCOMPARE(w.form()->label_31->text(), QStringLiteral("0~"));
+        // Standard buttons speak the language too, Arabic lays out right to left, and at the default size
+        // every button shows its whole text without the window growing.
+        QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
+        QCOMPARE(box.button(QMessageBox::Cancel)->text(), QString::fromUtf8(language.cancel));
+        QCOMPARE(w.layoutDirection(), index == 3 ? Qt::RightToLeft : Qt::LeftToRight);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        QCOMPARE(w.size(), QSize(1194, 781));
+        for (QPushButton *button : w.findChildren<QPushButton *>())
+            QVERIFY2(button->width() >= button->sizeHint().width(), qPrintable(button->objectName()));
     }
 
     void quickSwitchesAndUnknownLanguages()

@@ -77,7 +77,6 @@ void tst_channelfile::reading_data()
     add("name kept whole, not cut", R"({"channelName": "ABCDEFGHIJKLMNOP"})", "channelName",
         "4142434445464748494a4b4c4d4e4f50");
     add("name not filled", R"({"channelName": "\u00e9"})", "channelName", "c3a9");
-    add("entry not an object", "[1, 2]", "channelName", "");
 }
 
 void tst_channelfile::reading()
@@ -95,10 +94,17 @@ void tst_channelfile::reading()
 
 void tst_channelfile::documentShapes()
 {
-    // The key is not looked at; both records take the number from the entry.
-    ChannelFileRecords r = parseChannelFile(QByteArray(R"({"5": {"channelHigh": 1, "channelLow": 2}})"));
-    QCOMPARE(r.channels.value(0).channelNumber(), quint16(258));
-    QCOMPARE(r.dmrs.value(0).channelNumber(), quint16(258));
+    // The key is the channel number: an entry without channel fields takes it; one whose fields name
+    // another number, one that is no object and numbers beyond 999 are skipped and named.
+    ChannelFileRecords r = parseChannelFile(QByteArray(
+        R"({"5": {"channelName": "five"}, "258": {"channelHigh": 1, "channelLow": 2}, "6": {"channelLow": 7},
+            "1000": {}, "x": {"channelLow": 1}, "9": [1], "07": {"channelLow": 7}, "": {}})"));
+    QList<int> numbers;
+    for (qsizetype i = 0; i < r.channels.size(); ++i)
+        numbers << r.channels.at(i).channelNumber() << r.dmrs.at(i).channelNumber();
+    QCOMPARE(numbers, (QList<int>{7, 7, 258, 258, 5, 5}));
+    QCOMPARE(r.channels.at(2).channelName(), QByteArray("five"));
+    QCOMPARE(r.skipped, (QStringList{"", "1000", "6", "9", "x"}));
 
     // An array at the top level is valid JSON that holds no channels.
     QJsonParseError error;

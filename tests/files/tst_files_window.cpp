@@ -1,6 +1,8 @@
 // The window's save and open slots: dialogs answered through the seams, files in a temporary directory.
+#include "channelfile.h"
 #include "filerecords.h"
 #include "logcapture.h"
+#include "person.h"
 #include "seams.h"
 #include "table/tablecolumns.h"
 #include "termial.h"
@@ -9,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFutureWatcher>
 #include <QSaveFile>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
@@ -100,7 +103,7 @@ class tst_files_window : public QObject
 private slots:
     void save();
     void saveThenOpenRestoresRows();
-    void openBadInput();
+    void byHand();
 };
 
 void tst_files_window::save()
@@ -221,64 +224,121 @@ void tst_files_window::saveThenOpenRestoresRows()
     QCOMPARE(progress, (QList<int>{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
 }
 
-void tst_files_window::openBadInput()
+// Open, Save and closing the window as a person meets them: the real dialogs and boxes, answered by keys
+// and clicks.
+void tst_files_window::byHand()
 {
     QTemporaryDir dir;
-    Dialogs dialogs;
+    const auto path = [&dir](const QString &name) { return dir.filePath(name); };
     LogCapture log;
     termial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_VERIFY(w.findChildren<QFutureWatcherBase *>().isEmpty()); // the catalogue is in
+    QTableView *view = w.form()->tableView;
     const QStandardItemModel *m = w.tableModel();
-    channel named;
-    named.setChannelLow(21);
-    named.setChannelName("X");
-    w.viewUpdate(21, named);
+    const auto type = [view](int row, int column, const QString &text) {
+        QWidget *editor = openEditor(view, row, column);
+        QVERIFY(editor);
+        typeText(editor, text);
+        commitWithReturn(editor);
+    };
+    type(21, ColName, QStringLiteral("Edited"));
     setChecked(w, {0, 20, 999});
     w.form()->load_progressBar->setValue(7);
-    QList<QList<QVariant>> before = snapshot(m);
+    const QList<QList<QVariant>> before = snapshot(m);
+    const auto open = [&w] { QTest::mouseClick(w.form()->open_pushButton, Qt::LeftButton); };
+    const QString openDialog =
+        QStringLiteral("file|") + windowText("Open JSON File") + u'|' + windowText("JSON Files (*.json)");
 
-    // Broken JSON: the parser's error text goes to the log only.
-    dialogs.openAnswer = dir.filePath(QStringLiteral("broken.json"));
-    QVERIFY(writeAll(dialogs.openAnswer, R"({"1": {"channelLow": 1, "channelName": "x"}, )"));
-    w.openBtn_clicked();
-    const QStringList failed = log.messages().filter(QStringLiteral("json转化失败"));
-    QCOMPARE(failed.size(), 1);
-    QVERIFY(failed.first().startsWith(QStringLiteral("json转化失败\n\t ")));
-    QVERIFY(failed.first().size() > QStringLiteral("json转化失败\n\t ").size());
-    // Cancelled dialog, then a file that is not there.
-    for (const QString &name : {QString(), dir.filePath(QStringLiteral("missing.json"))}) {
+    // A file that cannot be a channel file: a box names it and says why; the table stays as it was.
+    QVERIFY(writeAll(path("text.json"), "channel 5: 145.500 MHz\n"));
+    QVERIFY(writeAll(path("picture.json"), QByteArray::fromHex("89504e470d0a1a0a0000000d49484452")));
+    QVERIFY(writeAll(path("array.json"), R"([{"channelLow": 1}])"));
+    QVERIFY(writeAll(path("vanishing.json"), "{}"));
+    const QString notJson = windowText("不是 JSON 文本（%1）");
+    for (const auto &[file, reason] :
+         {std::pair("text.json", notJson), std::pair("picture.json", notJson),
+          std::pair("array.json", windowText("不是信道文件")),
+          std::pair("vanishing.json", QStringLiteral("No such file or directory"))}) {
         log.clear();
-        dialogs.openAnswer = name;
-        w.openBtn_clicked();
-        QCOMPARE(log.messages(), QStringList{QStringLiteral("文件打开失败")});
+        const QString name = QLatin1String(file);
+        // The last file is taken away between the dialog and the program's open.
+        const auto vanish = [&] { QFile::remove(path(name)); };
+        Modals modals(
+            {Modals::typeFileName(path(name), name.startsWith(u'v') ? vanish : std::function<void()>()),
+             Modals::press(QMessageBox::Ok)});
+        open();
+        QCOMPARE(modals.seen.size(), 2);
+        QCOMPARE(modals.seen.at(0), openDialog);
+        const QString shown = windowText("无法打开 %1：%2").arg(name, reason);
+        QVERIFY2(modals.seen.at(1).startsWith(windowText("警告") + u'|' + shown.left(shown.indexOf(u'%'))) &&
+                     !modals.seen.at(1).contains(u'%'),
+                 qPrintable(modals.seen.at(1)));
+        QCOMPARE(snapshot(m), before);
+        QCOMPARE(log.messages().filter(QStringLiteral("文件打开失败")).size(),
+                 reason.startsWith(u'N') ? 1 : 0);
+        QCOMPARE(log.messages().filter(QStringLiteral("json转化失败\n\t ")).size(),
+                 reason == notJson ? 1 : 0);
     }
+    // A cancelled dialog only logs.
+    log.clear();
+    Modals cancelled({[](QWidget *dialog) { QTest::keyClick(dialog, Qt::Key_Escape); }});
+    open();
+    QCOMPARE(cancelled.seen, QStringList{openDialog});
+    QCOMPARE(log.messages(), QStringList{QStringLiteral("文件打开失败")});
+
+    // A file naming the edited row 21 asks first. Cancel leaves everything; Discard loads it, with one box
+    // for the entries that name no row of theirs.
+    QVERIFY(writeAll(path("keys.json"), R"({"21": {"channelName": "FromFile"}, "5": {"channelName": "five"},
+                                            "6": {"channelLow": 7}, "1000": {}})"));
+    const QString question = windowText("警告") + u'|' + windowText("信道 %1 的修改还没有保存。").arg(21);
+    Modals cancel({Modals::typeFileName(path("keys.json")), Modals::press(QMessageBox::Cancel)});
+    open();
+    QCOMPARE(cancel.seen, (QStringList{openDialog, question}));
     QCOMPARE(snapshot(m), before);
-    QCOMPARE(w.form()->load_progressBar->value(), 7);
-
-    // A missing name loads empty, not the record's default; an entry that is no object loads as an
-    // empty one (channel 0, mode code 0); channels 1000 and 65535 change nothing but count.
-    dialogs.openAnswer = dir.filePath(QStringLiteral("bad.json"));
-    QVERIFY(writeAll(dialogs.openAnswer, R"({"b": {"channelHigh": 0, "channelLow": 21}, "c": [1, 2],
-        "d": {"channelHigh": 3, "channelLow": 232, "channelName": "outside"},
-        "e": {"channelHigh": 255, "channelLow": 255}})"));
-    log.clear();
-    w.openBtn_clicked();
-    QVERIFY(log.messages().filter(QStringLiteral("json")).isEmpty());
-    QCOMPARE(m->index(21, ColName).data().toString(), QString());
-    QCOMPARE(m->index(0, ColVfoaMode).data().toString(), QStringLiteral("USB"));
-    const QList<QList<QVariant>> after = snapshot(m);
-    before[0] = after.at(0), before[21] = after.at(21);
-    QCOMPARE(after, before);
+    Modals discard({Modals::typeFileName(path("keys.json")), Modals::press(QMessageBox::Discard),
+                    Modals::press(QMessageBox::Ok)});
+    open();
+    QCOMPARE(discard.seen.value(2),
+             windowText("警告") + u'|' +
+                 windowText("%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
+                     .arg(QStringLiteral("keys.json"), QStringLiteral("2"), QStringLiteral("1000, 6")));
+    QCOMPARE(m->index(21, ColName).data(), QVariant(QStringLiteral("FromFile")));
+    QCOMPARE(m->index(5, ColName).data(), QVariant(QStringLiteral("five")));
     QCOMPARE(checkedRows(m), (QList<int>{0, 20, 999}));
-    QCOMPARE(w.form()->load_progressBar->maximum(), 8);
-    QCOMPARE(w.form()->load_progressBar->value(), 8);
 
-    // An array at the top level loads nothing and reports nothing.
-    QVERIFY(writeAll(dialogs.openAnswer, R"([{"channelHigh": 0, "channelLow": 1, "channelName": "arr"}])"));
-    log.clear();
-    w.openBtn_clicked();
-    QCOMPARE(snapshot(m), after);
-    QVERIFY(log.messages().isEmpty());
-    QVERIFY(dialogs.warnings.isEmpty());
+    // Save first: the file gets the ticked rows and the edited one; a name without extension gets ".json".
+    type(21, ColName, QStringLiteral("Mine"));
+    Modals save({Modals::typeFileName(path("keys.json")), Modals::press(QMessageBox::Save),
+                 Modals::typeFileName(path("kept")), Modals::press(QMessageBox::Ok)});
+    open();
+    QCOMPARE(save.seen.size(), 4);
+    ChannelFileRecords kept;
+    QVERIFY(readChannelFile(path("kept.json"), &kept));
+    QCOMPARE(kept.channels.size(), 4);
+    QCOMPARE(kept.channels.at(2).channelNumber(), quint16(21)); // keys in text order: 0, 20, 21, 999
+    QCOMPARE(kept.channels.at(2).channelName(), QByteArray("Mine").leftJustified(12, '\0'));
+    QCOMPARE(m->index(21, ColName).data(), QVariant(QStringLiteral("FromFile")));
+
+    // Saving under that name again asks before replacing the file the dialog did not ask about.
+    Modals replace({Modals::typeFileName(path("kept")), Modals::press(QMessageBox::No)});
+    QTest::mouseClick(w.form()->save_pushButton, Qt::LeftButton);
+    QCOMPARE(replace.seen.value(1),
+             windowText("警告") + u'|' + windowText("%1 已存在。要替换它吗？").arg("kept.json"));
+    QVERIFY(readChannelFile(path("kept.json"), &kept));
+    QCOMPARE(kept.channels.size(), 4);
+
+    // Closing with an edit asks too: Cancel keeps the window, Discard closes it.
+    type(22, ColVfoaFreq, QStringLiteral("145.5"));
+    Modals stay({Modals::press(QMessageBox::Cancel)});
+    w.close();
+    QVERIFY(w.isVisible());
+    QCOMPARE(stay.seen,
+             QStringList{windowText("警告") + u'|' + windowText("信道 %1 的修改还没有保存。").arg(22)});
+    Modals leave({Modals::press(QMessageBox::Discard)});
+    w.close();
+    QVERIFY(!w.isVisible());
 }
 
 QTEST_MAIN(tst_files_window)

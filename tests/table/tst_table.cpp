@@ -3,7 +3,9 @@
 #include "ui_termial.h"
 
 #include "seams.h"
+#include "table/tablecolumns.h"
 #include "tests/common/logcapture.h"
+#include "tests/common/person.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -26,34 +28,6 @@ static QString editableColumns(QStandardItemModel *model, int row, int first = 9
     return out;
 }
 
-// Edits a cell the way the view does: the column's delegate makes an editor and loads it, the editor
-// takes `value` (when given) and the delegate stores it. Returns which editor it was and what it offered
-// first: "none", "view" (the view's own), "combo <entries> <text>" or "spin <min>-<max> <value>".
-static QString edit(termial &w, int row, int column, const QVariant &value = QVariant())
-{
-    QTableView *view = w.form()->tableView;
-    const QModelIndex index = w.tableModel()->index(row, column);
-    QAbstractItemDelegate *delegate = view->itemDelegateForColumn(column);
-    if (!delegate)
-        return QStringLiteral("view");
-    std::unique_ptr<QWidget> editor(delegate->createEditor(view->viewport(), QStyleOptionViewItem(), index));
-    if (!editor)
-        return QStringLiteral("none");
-    delegate->setEditorData(editor.get(), index);
-    QString offered;
-    if (auto *combo = qobject_cast<QComboBox *>(editor.get())) {
-        offered = QStringLiteral("combo %1 %2").arg(combo->count()).arg(combo->currentText());
-        combo->setCurrentIndex(combo->findText(value.toString()));
-    } else if (auto *spin = qobject_cast<QSpinBox *>(editor.get())) {
-        offered =
-            QStringLiteral("spin %1-%2 %3").arg(spin->minimum()).arg(spin->maximum()).arg(spin->value());
-        spin->setValue(value.toInt());
-    }
-    if (value.isValid())
-        delegate->setModelData(editor.get(), w.tableModel(), index);
-    return offered;
-}
-
 // Answers every text with its source text, ahead of catalogues installed before it, so that the warning
 // shows the range the window fills in (the English catalogue leaves it out).
 class SourceTexts : public QTranslator
@@ -74,7 +48,7 @@ private slots:
     void bulkChecking();
     void jumpToRow_data();
     void jumpToRow();
-    void editorsAndEnabling();
+    void editingByHand();
     void conversion_data();
     void conversion();
     void untouchedRowAndOrder();
@@ -110,15 +84,6 @@ void TestTable::startUpContents()
             QVERIFY(column < 2 || model->item(row, column)->text().isEmpty());
         }
     }
-
-    // Empty cells open their combo box at the first entry and their spin box at the minimum.
-    QStringList editors;
-    for (int column = 0; column < 19; ++column)
-        editors << edit(w, 0, column);
-    QCOMPARE(editors, QStringList({"none", "view", "view", "view", "view", "combo 10 USB", "combo 10 USB",
-                                   "combo 56 0", "combo 56 0", "combo 3 Single", "spin 0-15 0", "spin 0-15 0",
-                                   "spin 1-2 1", "spin 0-16777215 0", "spin 0-16777215 0", "combo 2 DFM",
-                                   "combo 52 0", "combo 52 0", "view"}));
 }
 
 void TestTable::bulkChecking()
@@ -205,43 +170,116 @@ void TestTable::jumpToRow()
     QCOMPARE(warnings, row >= 0 ? QStringList() : QStringList({"警告", "请输入有效的行号 (0~999)"}));
 }
 
-void TestTable::editorsAndEnabling()
+// A cell's editor as a person meets it: what opens on F2 and what it offers first.
+static QString offered(QWidget *editor)
+{
+    if (!editor)
+        return QStringLiteral("none");
+    QString text;
+    if (auto *combo = qobject_cast<QComboBox *>(editor))
+        text = QStringLiteral("combo %1 %2").arg(combo->count()).arg(combo->currentText());
+    else if (auto *spin = qobject_cast<QSpinBox *>(editor))
+        text = QStringLiteral("spin %1-%2 %3").arg(spin->minimum()).arg(spin->maximum()).arg(spin->value());
+    else if (auto *line = qobject_cast<QLineEdit *>(editor))
+        text = QStringLiteral("line ") + line->text();
+    QTest::keyClick(editor, Qt::Key_Escape);
+    return text;
+}
+
+void TestTable::editingByHand()
 {
     termial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTableView *view = w.form()->tableView;
     QStandardItemModel *model = w.tableModel();
+    const auto cell = [model](int row, int column) { return model->index(row, column).data(); };
+
+    // What each column opens on an empty row: combos at their first entry, spin boxes at their minimum;
+    // the DMR columns only once a mode is DMR.
+    QStringList editors;
+    for (int column = 0; column < ColumnCount; ++column)
+        editors << offered(openEditor(view, 3, column));
+    QCOMPARE(editors, QStringList({"none", "none", "line ", "line ", "line ", "combo 10 USB", "combo 10 USB",
+                                   "combo 56 0", "combo 56 0", "none", "none", "none", "none", "none", "none",
+                                   "none", "combo 52 0", "combo 52 0", "line "}));
+
+    // A choice sticks, whether Return or a click elsewhere commits it, and the enabling rule follows.
     const int row = 20;
-    // The combo stores the position, then the text: squelch closes on the first notice and stays closed.
-    using Choice = std::tuple<int, const char *, const char *>; // column, text, editable columns 9-18
-    for (const auto &[column, text, editable] :
-         {Choice(5, "DMR", "1111111110"), Choice(15, "DMR", "1111111000"), Choice(15, "DFM", "1111111110"),
-          Choice(5, "USB", "0000000000"), Choice(6, "DMR", "1111111110")}) {
-        edit(w, row, column, text);
-        QCOMPARE(model->item(row, column)->data(Qt::DisplayRole), QVariant(QString(text)));
+    using Choice = std::tuple<int, const char *, const char *>; // column, keys typed, editable columns 9-18
+    bool byClick = false;
+    for (const auto &[column, keys, editable] :
+         {Choice(ColVfoaMode, "DMR", "1111111110"), Choice(ColChType, "DMR", "1111111000"),
+          Choice(ColChType, "DFM", "1111111110"), Choice(ColCallType, "G", "1111111110"),
+          Choice(ColEmitYayin, "100", "1111111110"), Choice(ColVfoaMode, "USB", "0000000000"),
+          Choice(ColVfobMode, "DMR", "1111111110")}) {
+        QWidget *editor = openEditor(view, row, column);
+        QVERIFY(qobject_cast<QComboBox *>(editor));
+        QTest::keyClicks(editor, QLatin1String(keys));
+        const QString chosen = qobject_cast<QComboBox *>(editor)->currentText();
+        if ((byClick = !byClick))
+            commitWithReturn(editor);
+        else
+            QTest::mouseClick(view->viewport(), Qt::LeftButton, {},
+                              view->visualRect(model->index(row + 1, 1)).center());
+        QVERIFY(!chosen.isEmpty() && chosen.startsWith(QLatin1String(keys)));
+        QCOMPARE(cell(row, column), QVariant(chosen));
         QCOMPARE(editableColumns(model, row), QLatin1String(editable));
     }
+    QCOMPARE(offered(openEditor(view, row, ColEmitYayin)), QStringLiteral("combo 56 100.0"));
+    QCOMPARE(offered(openEditor(view, row, ColSlot)), QStringLiteral("spin 1-2 1"));
+    QCOMPARE(offered(openEditor(view, row, ColCallId)), QStringLiteral("spin 0-16777215 0"));
+    QWidget *slot = openEditor(view, row, ColSlot);
+    QTest::keyClick(slot, Qt::Key_Up);
+    commitWithReturn(slot);
+    QCOMPARE(cell(row, ColSlot), QVariant(2));
     for (const char *nearMiss : {"dmr", "DMR "}) {
-        model->setData(model->index(row, 6), QString::fromLatin1(nearMiss));
+        model->setData(model->index(row, ColVfobMode), QString::fromLatin1(nearMiss));
         QCOMPARE(editableColumns(model, row), QStringLiteral("0000000000"));
     }
-    model->setData(model->index(row, 7), QStringLiteral("100.0"));
-    QCOMPARE(edit(w, row, 7, "100.0"), QStringLiteral("combo 56 100.0"));
-    edit(w, row, 12, 2);
-    QCOMPARE(model->data(model->index(row, 12)), QVariant(2));
 
-    // The check box toggles on any button's release anywhere in the cell, not on a press or a double click.
-    QAbstractItemDelegate *delegate = w.form()->tableView->itemDelegateForColumn(0);
-    QStyleOptionViewItem option;
-    option.rect = QRect(0, 0, 40, 20);
-    const auto send = [&](QEvent::Type type, Qt::MouseButton button) {
-        QMouseEvent event(type, QPointF(35, 18), QPointF(35, 18), button, button, Qt::NoModifier);
-        return delegate->editorEvent(&event, model, option, model->index(row, 0));
+    // Closed DMR cells look closed: greyed, unlike the analog cell beside them, until the row is DMR.
+    const auto colour = [view, model](int r, int column) {
+        return view->viewport()->grab().toImage().pixelColor(
+            view->visualRect(model->index(r, column)).center());
     };
-    for (int expected : {2, 0}) {
-        QVERIFY(send(QEvent::MouseButtonRelease, Qt::RightButton));
-        QVERIFY(!send(QEvent::MouseButtonPress, Qt::LeftButton));
-        QVERIFY(!send(QEvent::MouseButtonDblClick, Qt::LeftButton));
-        QCOMPARE(model->data(model->index(row, 0), Qt::CheckStateRole).toInt(), expected);
+    QVERIFY(colour(row, ColCallType) != colour(row, ColReceiveYayin));
+    model->setData(model->index(row, ColVfobMode), QStringLiteral("DMR"));
+    QCOMPARE(colour(row, ColCallType), colour(row, ColReceiveYayin));
+
+    // Names: typing stops at what the radio keeps, 11 bytes in whole characters.
+    using Typed = std::tuple<int, const char *, const char *, QVariant>; // column, typed, shown, stored
+    for (const auto &[column, typed, shown, stored] :
+         {Typed(ColName, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789", "ABCDEFGHIJK", "ABCDEFGHIJK"),
+          Typed(ColName, "中文名字测试", "中文名", "中文名"),
+          Typed(ColName, "ab€cdefghij", "ab€cdefgh", "ab€cdefgh"),
+          Typed(ColVfoaFreq, "abc438.5x", "438.5", 438500000u),
+          Typed(ColVfobFreq, "145,0125", "145,0125", 145012500u),
+          Typed(ColVfoaFreq, "42949672950", "4294967295", 4294967295u),
+          Typed(ColVfobFreq, "4294.9672951", "4294.967295", 4294967295u),
+          Typed(ColVfoaFreq, "4295.0", "42950", 42950u), Typed(ColVfobFreq, "1.2.3", "1.23", 1230000u)}) {
+        QWidget *editor = openEditor(view, 30, column);
+        auto *line = qobject_cast<QLineEdit *>(editor);
+        QVERIFY(line);
+        line->selectAll();
+        typeText(line, QString::fromUtf8(typed));
+        QCOMPARE(line->text(), QString::fromUtf8(shown));
+        commitWithReturn(line);
+        QCOMPARE(cell(30, column), stored);
     }
+    QCOMPARE(w.rowToChannel(30).vfobFrequency(), 1230000u);
+    // A frequency too large for four bytes is refused as it is typed; an empty one clears the cell.
+    QWidget *frequency = openEditor(view, 30, ColVfobFreq);
+    qobject_cast<QLineEdit *>(frequency)->clear();
+    commitWithReturn(frequency);
+    QCOMPARE(cell(30, ColVfobFreq), QVariant());
+
+    // The check box toggles on any button's release anywhere in the cell; a double click toggles twice.
+    const QPoint check = view->visualRect(model->index(row, ColCheck)).bottomRight() - QPoint(2, 2);
+    QTest::mouseClick(view->viewport(), Qt::RightButton, {}, check);
+    QCOMPARE(model->data(model->index(row, ColCheck), Qt::CheckStateRole).toInt(), 2);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, check);
+    QCOMPARE(model->data(model->index(row, ColCheck), Qt::CheckStateRole).toInt(), 2);
 }
 
 // A cell and the bytes at the field's place in the write frame, in one direction or both: the cell
