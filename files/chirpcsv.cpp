@@ -155,7 +155,12 @@ public:
         QStringList fields;
         int line = 0;       // where the record starts, the first line being 1
         bool closed = true; // false when a quoted field ran to the end of the text
-        bool blank() const { return fields.size() == 1 && fields.front().isEmpty(); }
+        // Spreadsheets end their exports with lines of bare commas.
+        bool blank() const
+        {
+            return std::all_of(fields.cbegin(), fields.cend(),
+                               [](const QString &f) { return QStringView(f).trimmed().isEmpty(); });
+        }
     };
 
     void next(Record &record)

@@ -53,7 +53,8 @@ struct CsvImport {
 
 // Reads a whole file's bytes. Columns are found by their header names (trimmed, any case, any
 // order; the first of two equal names counts), unknown columns are ignored, missing trailing fields
-// read as empty. Blank lines are ignored. Of two lines with the same Location the later wins.
+// read as empty. Lines of nothing but empty fields are ignored. Of two lines with the same Location
+// the later wins.
 CsvImport readChirpCsv(const QByteArray &bytes);
 // Reads a file; false with the reason when it cannot be opened (then the result says nothing).
 bool readChirpCsvFile(const QString &fileName, CsvImport *result, QString *errorString = nullptr);

@@ -122,7 +122,7 @@ void tst_chirpcsv::reading_data()
         "0 '' 145000001>145000001 NFM 0/0; 1 '' 4294967295>4294967295 NFM 0/0; "
         "10 '' 145499999>145499999 NFM 0/0; frequency:2,3,4,5,6; transmit:7,8,9");
     add("locations, duplicates, names",
-        "Location,Name,Frequency,Mode\n1000,a,1,FM\n-1,b,1,FM\nx,c,1,FM\n\n5,ABCDEFGHIJKL,1,DV\n"
+        "Location,Name,Frequency,Mode\n1000,a,1,FM\n-1,b,1,FM\nx,c,1,FM\n, ,,\n5,ABCDEFGHIJKL,1,DV\n"
         "5,中文中文,2,FM\n6,ok,1,FM\n6,bad,x,FM\n",
         "5 '中文中' 2000000>2000000 NFM 0/0; 6 'ok' 1000000>1000000 NFM 0/0; location:2,3,4; "
         "frequency:6; replaced:5; name:5");
