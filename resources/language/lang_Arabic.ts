@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>لم يتم حفظ التعديلات على القناة %1.</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location خارج 0 إلى 999، تم التخطي (الأسطر: %1)</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>علامة اقتباس غير مغلقة، تم التخطي (الأسطر: %1)</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>تردد غير صالح، تم التخطي (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>تردد إرسال غير صالح، تم التخطي (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>قناة مكررة، اعتُمد السطر الأخير (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex هو off أو غير معروف، الإرسال على تردد الاستقبال (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>وضع غير معروف، تم الضبط على NFM (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS غير مدعوم، تم ضبط النغمات على 0 (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>نغمة غير صالحة أو ليست في القائمة، تم ضبطها على 0 (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>الاسم أطول من 11 بايت، تم تقصيره (القنوات: %1)</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>الملف ليس نصًا بترميز UTF-8</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>لا يحتوي الملف على العمود Location</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>لا يحتوي الملف على العمود Frequency</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>لا يحتوي الملف على أي قناة صالحة للاستخدام</translation>
     </message>
 </context>
 </TS>

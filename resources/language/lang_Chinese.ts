@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>信道 %1 的修改还没有保存。</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location 不在 0~999，已跳过（行：%1）</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>引号未闭合，已跳过（行：%1）</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>频率无效，已跳过（信道：%1）</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>发射频率无效，已跳过（信道：%1）</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>信道重复，以最后一行为准（信道：%1）</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>未知模式，已设为 NFM（信道：%1）</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>不支持 DTCS，亚音已设为 0（信道：%1）</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>亚音无效或不在列表中，已设为 0（信道：%1）</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>名称超过 11 字节，已截短（信道：%1）</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>文件不是 UTF-8 文本</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>文件缺少 Location 列</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>文件缺少 Frequency 列</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>文件中没有可用的信道</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Les modifications du canal %1 n'ont pas été enregistrées.</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location hors de 0 à 999, ligne ignorée (lignes : %1)</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>Guillemet non fermé, ligne ignorée (lignes : %1)</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>Fréquence invalide, canal ignoré (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>Fréquence d'émission invalide, canal ignoré (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>Canal répété, dernière ligne retenue (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex off ou inconnu, émission sur la fréquence de réception (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>Mode inconnu, remplacé par NFM (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS non pris en charge, tonalités mises à 0 (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>Tonalité invalide ou absente de la liste, mise à 0 (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>Nom de plus de 11 octets, raccourci (canaux : %1)</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>Le fichier n'est pas du texte UTF-8</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>Le fichier n'a pas de colonne Location</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>Le fichier n'a pas de colonne Frequency</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>Le fichier ne contient aucun canal utilisable</translation>
     </message>
 </context>
 </TS>

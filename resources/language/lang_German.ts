@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Die Änderungen an Kanal %1 wurden nicht gespeichert.</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location nicht 0 bis 999, übersprungen (Zeilen: %1)</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>Anführungszeichen nicht geschlossen, übersprungen (Zeilen: %1)</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>Ungültige Frequenz, übersprungen (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>Ungültige Sendefrequenz, übersprungen (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>Kanal mehrfach, letzte Zeile gilt (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex off oder unbekannt, Senden auf der Empfangsfrequenz (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>Unbekannte Betriebsart, auf NFM gesetzt (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS nicht unterstützt, Töne auf 0 gesetzt (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>Ton ungültig oder nicht in der Liste, auf 0 gesetzt (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>Name über 11 Byte, gekürzt (Kanäle: %1)</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>Die Datei ist kein UTF-8-Text</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>Der Datei fehlt die Spalte Location</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>Der Datei fehlt die Spalte Frequency</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>Die Datei enthält keinen verwendbaren Kanal</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>चैनल %1 में किए गए बदलाव सहेजे नहीं गए हैं।</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location 0 से 999 के बाहर, छोड़ा गया (पंक्तियाँ: %1)</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>उद्धरण चिह्न बंद नहीं, छोड़ा गया (पंक्तियाँ: %1)</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>अमान्य आवृत्ति, छोड़ा गया (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>अमान्य प्रेषण आवृत्ति, छोड़ा गया (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>दोहराया गया चैनल, अंतिम पंक्ति रखी गई (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex off या अज्ञात, प्राप्ति आवृत्ति पर प्रेषण (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>अज्ञात मोड, NFM पर सेट (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS समर्थित नहीं, टोन 0 पर सेट (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>टोन अमान्य या सूची में नहीं, 0 पर सेट (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>नाम 11 बाइट से लंबा, छोटा किया गया (चैनल: %1)</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>फ़ाइल UTF-8 टेक्स्ट नहीं है</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>फ़ाइल में Location स्तंभ नहीं है</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>फ़ाइल में Frequency स्तंभ नहीं है</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>फ़ाइल में कोई उपयोगी चैनल नहीं है</translation>
     </message>
 </context>
 </TS>

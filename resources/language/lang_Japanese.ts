@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>チャンネル %1 の変更はまだ保存されていません。</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location が 0～999 の範囲外のためスキップ（行：%1）</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>引用符が閉じていないためスキップ（行：%1）</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>周波数が無効のためスキップ（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>送信周波数が無効のためスキップ（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>チャネルが重複、最後の行を使用（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex が off または不明、受信周波数で送信（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>不明なモード、NFM に設定（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS は非対応、トーンを 0 に設定（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>トーンが無効またはリストにない、0 に設定（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>名前が 11 バイトを超えたため短縮（チャネル：%1）</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>ファイルが UTF-8 テキストではありません</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>ファイルに Location 列がありません</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>ファイルに Frequency 列がありません</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>ファイルに使用できるチャネルがありません</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>As alterações ao canal %1 ainda não foram guardadas.</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location fora de 0 a 999, ignorada (linhas: %1)</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>Aspas não fechadas, ignorada (linhas: %1)</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>Frequência inválida, ignorado (canais: %1)</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>Frequência de transmissão inválida, ignorado (canais: %1)</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>Canal repetido, vale a última linha (canais: %1)</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex off ou desconhecido, transmissão na frequência de receção (canais: %1)</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>Modo desconhecido, definido como NFM (canais: %1)</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS não suportado, tons definidos como 0 (canais: %1)</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>Tom inválido ou fora da lista, definido como 0 (canais: %1)</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>Nome com mais de 11 bytes, encurtado (canais: %1)</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>O ficheiro não é texto UTF-8</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>O ficheiro não tem a coluna Location</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>O ficheiro não tem a coluna Frequency</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>O ficheiro não contém nenhum canal utilizável</translation>
     </message>
 </context>
 </TS>

@@ -172,6 +172,60 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Los cambios del canal %1 no se han guardado.</translation>
+        <source>Location 不在 0~999，已跳过（行：%1）</source>
+        <translation>Location fuera de 0 a 999, omitida (líneas: %1)</translation>
+    </message>
+    <message>
+        <source>引号未闭合，已跳过（行：%1）</source>
+        <translation>Comillas sin cerrar, omitida (líneas: %1)</translation>
+    </message>
+    <message>
+        <source>频率无效，已跳过（信道：%1）</source>
+        <translation>Frecuencia no válida, omitido (canales: %1)</translation>
+    </message>
+    <message>
+        <source>发射频率无效，已跳过（信道：%1）</source>
+        <translation>Frecuencia de transmisión no válida, omitido (canales: %1)</translation>
+    </message>
+    <message>
+        <source>信道重复，以最后一行为准（信道：%1）</source>
+        <translation>Canal repetido, se usa la última línea (canales: %1)</translation>
+    </message>
+    <message>
+        <source>Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）</source>
+        <translation>Duplex off o desconocido, transmisión en la frecuencia de recepción (canales: %1)</translation>
+    </message>
+    <message>
+        <source>未知模式，已设为 NFM（信道：%1）</source>
+        <translation>Modo desconocido, cambiado a NFM (canales: %1)</translation>
+    </message>
+    <message>
+        <source>不支持 DTCS，亚音已设为 0（信道：%1）</source>
+        <translation>DTCS no admitido, tonos puestos a 0 (canales: %1)</translation>
+    </message>
+    <message>
+        <source>亚音无效或不在列表中，已设为 0（信道：%1）</source>
+        <translation>Tono no válido o fuera de la lista, puesto a 0 (canales: %1)</translation>
+    </message>
+    <message>
+        <source>名称超过 11 字节，已截短（信道：%1）</source>
+        <translation>Nombre de más de 11 bytes, acortado (canales: %1)</translation>
+    </message>
+    <message>
+        <source>文件不是 UTF-8 文本</source>
+        <translation>El archivo no es texto UTF-8</translation>
+    </message>
+    <message>
+        <source>文件缺少 Location 列</source>
+        <translation>Al archivo le falta la columna Location</translation>
+    </message>
+    <message>
+        <source>文件缺少 Frequency 列</source>
+        <translation>Al archivo le falta la columna Frequency</translation>
+    </message>
+    <message>
+        <source>文件中没有可用的信道</source>
+        <translation>El archivo no contiene ningún canal utilizable</translation>
     </message>
 </context>
 </TS>
