@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>لم يتم حفظ التعديلات على القناة %1.</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location خارج 0 إلى 999، تم التخطي (الأسطر: %1)</translation>
     </message>

@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Changes to channel %1 have not been saved.</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location not 0 to 999, skipped (lines: %1)</translation>
     </message>

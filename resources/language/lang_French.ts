@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Les modifications du canal %1 n'ont pas été enregistrées.</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location hors de 0 à 999, ligne ignorée (lignes : %1)</translation>
     </message>

@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Die Änderungen an Kanal %1 wurden nicht gespeichert.</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location nicht 0 bis 999, übersprungen (Zeilen: %1)</translation>
     </message>

@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>चैनल %1 में किए गए बदलाव सहेजे नहीं गए हैं।</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location 0 से 999 के बाहर, छोड़ा गया (पंक्तियाँ: %1)</translation>
     </message>

@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>チャンネル %1 の変更はまだ保存されていません。</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location が 0～999 の範囲外のためスキップ（行：%1）</translation>
     </message>

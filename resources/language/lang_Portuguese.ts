@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>As alterações ao canal %1 ainda não foram guardadas.</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location fora de 0 a 999, ignorada (linhas: %1)</translation>
     </message>

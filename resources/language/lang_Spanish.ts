@@ -172,6 +172,8 @@
     <message>
         <source>信道 %1 的修改还没有保存。</source>
         <translation>Los cambios del canal %1 no se han guardado.</translation>
+    </message>
+    <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
         <translation>Location fuera de 0 a 999, omitida (líneas: %1)</translation>
     </message>
