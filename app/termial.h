@@ -15,6 +15,7 @@
 #include <QWidget>
 
 class QJsonObject;
+struct CsvChannel;
 class QStandardItemModel;
 class QTimer;
 class QTranslator;
@@ -74,6 +75,11 @@ public:
     // Before rows edited since the last save, open or read are replaced or dropped: asks Save, Discard or
     // Cancel. True when the caller may go on (nothing of them lost, saved, or discarded on purpose).
     bool settleEdits(const QList<int> &rows);
+    // Channel files come as JSON or, by their extension, as CHIRP CSV.
+    static QString fileFilters();
+    static bool isCsvFile(const QString &fileName);
+    QList<CsvChannel> csvChannels(const QList<channel> &channels);
+    void openCsv(const QString &fileName);
 
     // Languages.
     void switchLanguage(int index);

@@ -3,6 +3,7 @@
 #include "ui_termial.h"
 
 #include "channelfile.h"
+#include "chirpcsv.h"
 #include "log.h"
 #include "seams.h"
 #include "tablecolumns.h"
@@ -28,7 +29,7 @@ void termial::saveBtn_clicked()
 
 bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmrs)
 {
-    QString fileName = chooseSaveFileName(this, QStringLiteral("JSON Files (*.json)"));
+    QString fileName = chooseSaveFileName(this, fileFilters());
     WLOG() << QStringLiteral("选择保存的位置:") + fileName;
     // A cancelled dialog is the operator's choice, not a failure worth a box.
     if (fileName.isEmpty()) {
@@ -49,7 +50,10 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
     }
 
     QString reason;
-    if (!writeJsonFile(channelFileObject(channels, dmrs), fileName, &reason)) {
+    const bool written = isCsvFile(fileName)
+                             ? writeChannelFile(fileName, chirpCsvText(csvChannels(channels)), &reason, false)
+                             : writeJsonFile(channelFileObject(channels, dmrs), fileName, &reason);
+    if (!written) {
         WLOG() << "保存失败";
         seams::warning(this, tr("警告"), tr("文件没有保存：%1").arg(reason));
         return false;
@@ -61,9 +65,12 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
 
 void termial::openBtn_clicked()
 {
-    const QString fileName =
-        seams::getOpenFileName(this, tr("Open JSON File"), QString(), tr("JSON Files (*.json)"));
+    const QString fileName = seams::getOpenFileName(this, tr("Open JSON File"), QString(), fileFilters());
     const QString shownName = QFileInfo(fileName).fileName();
+    if (isCsvFile(fileName)) {
+        openCsv(fileName);
+        return;
+    }
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         WLOG() << "文件打开失败";
@@ -121,6 +128,80 @@ void termial::openBtn_clicked()
                        tr("%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
                            .arg(shownName, QString::number(records.skipped.size()), keys));
     }
+}
+
+QString termial::fileFilters()
+{
+    return tr("JSON 信道文件 (*.json)") + QLatin1String(";;") + tr("CHIRP CSV (*.csv)");
+}
+
+bool termial::isCsvFile(const QString &fileName)
+{
+    return QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
+}
+
+// The CSV carries columns 2 to 8 only; the records give them as the table shows them.
+QList<CsvChannel> termial::csvChannels(const QList<channel> &channels)
+{
+    QList<CsvChannel> out;
+    for (const channel &record : channels) {
+        CsvChannel c;
+        c.location = record.channelNumber();
+        QByteArray name = record.channelName();
+        c.name = QString::fromUtf8(name.replace(QByteArrayView("\0", 1), QByteArrayView()));
+        c.vfoaFrequency = record.vfoaFrequency();
+        c.vfobFrequency = record.vfobFrequency();
+        c.vfoaMode = modeList.value(record.vfoaMode());
+        c.vfobMode = modeList.value(record.vfobMode());
+        c.emitTone = yayinList.value(record.emitYayin(), QStringLiteral("0"));
+        c.receiveTone = yayinList.value(record.receiveYayin(), QStringLiteral("0"));
+        out.append(c);
+    }
+    return out;
+}
+
+// Sets columns 2 to 8 of each Location's row; the DMR columns, the kept bytes and the ticks stay.
+void termial::openCsv(const QString &fileName)
+{
+    const QString shownName = QFileInfo(fileName).fileName();
+    CsvImport csv;
+    QString reason;
+    if (!readChirpCsvFile(fileName, &csv, &reason)) {
+        WLOG() << "文件打开失败";
+        seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, reason));
+        return;
+    }
+    if (csv.error != CsvError::None) {
+        seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, csvErrorText(csv.error)));
+        return;
+    }
+    QList<int> rows;
+    for (const CsvChannel &c : std::as_const(csv.channels))
+        rows.append(c.location);
+    if (!settleEdits(rows))
+        return;
+    ui->load_progressBar->setMaximum(int(csv.channels.size()));
+    ui->load_progressBar->setValue(0);
+    int done = 0;
+    for (const CsvChannel &c : std::as_const(csv.channels)) {
+        const bool wasBlocked = model->blockSignals(true);
+        const QVariant cells[] = {c.name,     c.vfoaFrequency, c.vfobFrequency, c.vfoaMode,
+                                  c.vfobMode, c.emitTone,      c.receiveTone};
+        for (int column = ColName; column <= ColReceiveYayin; ++column)
+            model->setData(model->index(c.location, column), cells[column - ColName]);
+        model->blockSignals(wasBlocked);
+        editedRows.remove(c.location);
+        emit model->dataChanged(model->index(c.location, ColCheck), model->index(c.location, ColReceiveYayin),
+                                {});
+        ui->load_progressBar->setValue(++done);
+    }
+    QStringList notes;
+    for (auto note = csv.notes.cbegin(); note != csv.notes.cend(); ++note) {
+        const QList<quint16> numbers(note.value().cbegin(), note.value().cend());
+        notes << csvNoteText(note.key(), compactChannelList(numbers));
+    }
+    if (!notes.isEmpty())
+        seams::warning(this, tr("警告"), shownName + QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
 }
 
 QString termial::chooseSaveFileName(QWidget *parent, const QString &filter)

@@ -239,10 +239,10 @@ ChannelFileRecords parseChannelFile(const QByteArray &text, QJsonParseError *err
     return parseChannelFile(document);
 }
 
-bool writeChannelFile(const QString &fileName, const QByteArray &text, QString *errorString)
+bool writeChannelFile(const QString &fileName, const QByteArray &text, QString *errorString, bool textMode)
 {
     QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+    if (!file.open(textMode ? QIODevice::WriteOnly | QIODevice::Text : QIODevice::WriteOnly)) {
         if (errorString)
             *errorString = file.errorString();
         return false;

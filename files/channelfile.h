@@ -91,7 +91,9 @@ ChannelFileRecords parseChannelFile(const QByteArray &text, QJsonParseError *err
 
 // Writes the bytes through QSaveFile, in text mode: an existing file stays untouched until the new
 // content is completely written and committed. On failure returns false and, when asked, the reason.
-bool writeChannelFile(const QString &fileName, const QByteArray &text, QString *errorString = nullptr);
+// Text mode gives the platform's line ends; a format with its own (CSV's CRLF) is written as it stands.
+bool writeChannelFile(const QString &fileName, const QByteArray &text, QString *errorString = nullptr,
+                      bool textMode = true);
 // Reads and parses a whole file. Returns false when the file cannot be opened or is not JSON, with
 // the reason when asked; the records are then left empty.
 bool readChannelFile(const QString &fileName, ChannelFileRecords *records, QString *errorString = nullptr);

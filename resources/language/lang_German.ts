@@ -229,5 +229,13 @@
         <source>文件中没有可用的信道</source>
         <translation>Die Datei enthält keinen verwendbaren Kanal</translation>
     </message>
+    <message>
+        <source>JSON 信道文件 (*.json)</source>
+        <translation>JSON-Kanaldatei (*.json)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (*.csv)</source>
+        <translation>CHIRP CSV (*.csv)</translation>
+    </message>
 </context>
 </TS>

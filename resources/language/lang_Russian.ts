@@ -229,5 +229,13 @@
         <source>文件中没有可用的信道</source>
         <translation>В файле нет пригодных каналов</translation>
     </message>
+    <message>
+        <source>JSON 信道文件 (*.json)</source>
+        <translation>Файл каналов JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>CHIRP CSV (*.csv)</source>
+        <translation>CHIRP CSV (*.csv)</translation>
+    </message>
 </context>
 </TS>

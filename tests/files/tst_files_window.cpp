@@ -1,5 +1,6 @@
 // The window's save and open slots: dialogs answered through the seams, files in a temporary directory.
 #include "channelfile.h"
+#include "chirpcsv.h"
 #include "filerecords.h"
 #include "logcapture.h"
 #include "person.h"
@@ -24,6 +25,11 @@ namespace
 QString windowText(const char *text)
 {
     return QCoreApplication::translate("termial", text);
+}
+
+QString filters()
+{
+    return windowText("JSON 信道文件 (*.json)") + QLatin1String(";;") + windowText("CHIRP CSV (*.csv)");
 }
 
 // Every cell's text and check state, row by row, to prove that a load left rows alone.
@@ -104,6 +110,7 @@ private slots:
     void save();
     void saveThenOpenRestoresRows();
     void byHand();
+    void csvByHand();
 };
 
 void tst_files_window::save()
@@ -125,8 +132,7 @@ void tst_files_window::save()
     log.clear();
     w.saveBtn_clicked();
     QCOMPARE(QString::fromUtf8(readAll(dialogs.saveAnswer)), QString::fromUtf8(filetest::expectedText()));
-    QCOMPARE(dialogs.saveCall,
-             (QStringList{windowText("保存文件"), QString(), QStringLiteral("JSON Files (*.json)")}));
+    QCOMPARE(dialogs.saveCall, (QStringList{windowText("保存文件"), QString(), filters()}));
     QCOMPARE(log.messages(), collected + QStringList(QStringLiteral("选择保存的位置:") + dialogs.saveAnswer));
     QVERIFY(dialogs.warnings.isEmpty());
 
@@ -213,8 +219,7 @@ void tst_files_window::saveThenOpenRestoresRows()
     dialogs.openAnswer = dialogs.saveAnswer;
     target.openBtn_clicked();
 
-    QCOMPARE(dialogs.openCall,
-             (QStringList{windowText("Open JSON File"), QString(), windowText("JSON Files (*.json)")}));
+    QCOMPARE(dialogs.openCall, (QStringList{windowText("Open JSON File"), QString(), filters()}));
     for (int row : rows)
         QCOMPARE(records::fields(target.rowToChannel(row), target.rowToDmr(row)), expected.value(row));
     QCOMPARE(snapshot(target.tableModel()).at(500), row500);
@@ -248,8 +253,8 @@ void tst_files_window::byHand()
     w.form()->load_progressBar->setValue(7);
     const QList<QList<QVariant>> before = snapshot(m);
     const auto open = [&w] { QTest::mouseClick(w.form()->open_pushButton, Qt::LeftButton); };
-    const QString openDialog =
-        QStringLiteral("file|") + windowText("Open JSON File") + u'|' + windowText("JSON Files (*.json)");
+    const QString openDialog = QStringLiteral("file|") + windowText("Open JSON File") + u'|' +
+                               filters().replace(QLatin1String(";;"), QLatin1String(";"));
 
     // A file that cannot be a channel file: a box names it and says why; the table stays as it was.
     QVERIFY(writeAll(path("text.json"), "channel 5: 145.500 MHz\n"));
@@ -339,6 +344,51 @@ void tst_files_window::byHand()
     Modals leave({Modals::press(QMessageBox::Discard)});
     w.close();
     QVERIFY(!w.isVisible());
+}
+
+// A channel list as another tool writes it opens into columns 2 to 8; one box names what had no place.
+// Saved as .csv and opened again, the rows come back.
+void tst_files_window::csvByHand()
+{
+    QTemporaryDir dir;
+    termial w;
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_VERIFY(w.findChildren<QFutureWatcherBase *>().isEmpty());
+    const QStandardItemModel *m = w.tableModel();
+    DMR dmr;
+    dmr.setChannelLow(3);
+    dmr.setCallFormat(1);
+    w.viewUpdateDmr(3, dmr);
+    setChecked(w, {2, 3, 7});
+    const QString csv = dir.filePath(QStringLiteral("plan.csv"));
+    QVERIFY(writeAll(
+        csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Comment\r\n"
+             "3,Rpt \"North\",145.600000,-,0.600000,Tone,88.5,88.5,FM,\"net, Mondays\"\r\n"
+             "7,Simplex,145.500000,,0.000000,DTCS,88.5,88.5,NFM,\r\n"
+             "1200,Far,146.0,,,,,,FM,\r\n"));
+    Modals open({Modals::typeFileName(csv), Modals::press(QMessageBox::Ok)});
+    QTest::mouseClick(w.form()->open_pushButton, Qt::LeftButton);
+    QCOMPARE(open.seen.size(), 2);
+    QVERIFY2(open.seen.at(1).startsWith(windowText("警告") + QStringLiteral("|plan.csv\n")),
+             qPrintable(open.seen.at(1)));
+    QVERIFY(open.seen.at(1).contains(csvNoteText(CsvReason::Dtcs, QStringLiteral("7"))));
+    QVERIFY(open.seen.at(1).contains(csvNoteText(CsvReason::BadLocation, QStringLiteral("4"))));
+    QStringList row3;
+    for (int column = ColName; column <= ColCallType; ++column)
+        row3 << m->index(3, column).data().toString();
+    QCOMPARE(row3,
+             QStringList({"Rpt \"North\"", "145600000", "145000000", "NFM", "NFM", "88.5", "0", "Group"}));
+    QCOMPARE(m->index(7, ColEmitYayin).data().toString(), QStringLiteral("0"));
+
+    const QString saved = dir.filePath(QStringLiteral("again.csv"));
+    Modals save({Modals::typeFileName(saved)});
+    QTest::mouseClick(w.form()->save_pushButton, Qt::LeftButton);
+    const QByteArray text = readAll(saved);
+    QVERIFY2(text.contains("\r\n3,\"Rpt \"\"North\"\"\",145.600000,-,0.600000,Tone,88.5,"), text.constData());
+    CsvImport back = readChirpCsv(text);
+    QCOMPARE(back.channels.size(), 3);
+    QCOMPARE(back.channels.at(1).vfobFrequency, 145000000u);
 }
 
 QTEST_MAIN(tst_files_window)
