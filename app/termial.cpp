@@ -31,6 +31,8 @@ termial::termial(QWidget *parent)
 
     setWindowIcon(QIcon(QStringLiteral("://Korvane.ico")));
     fillPortList();
+    // Device paths read left to right in every language, Arabic included.
+    ui->serialport_comboBox->setLayoutDirection(Qt::LeftToRight);
     ui->checkAll_pushButton->setEnabled(false);
     ui->checkNotAll_pushButton->setEnabled(false);
     initTableView();
