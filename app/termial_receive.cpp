@@ -32,6 +32,8 @@ void termial::takeBufferedReply()
 
 void termial::handleReply(const QByteArray &frame)
 {
+    // Any valid frame shows that something answers on the line.
+    silentSkips = 0;
     // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
     channel analog;
     DMR dmr;
