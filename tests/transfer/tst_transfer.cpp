@@ -178,7 +178,7 @@ void TestTransfer::unaskedAndShortReplies()
     // Late or repeated acknowledgements, with nothing in flight, start nothing.
     rig.sim.clearReceived();
     for (const char command : {char(0x43), char(0x40)}) {
-        QByteArray ack{char(3), command};
+        QByteArray ack = QByteArray(1, char(3)) + command;
         Tools::appendCrc(ack);
         Tools::prependHeader(ack);
         rig.sim.sendUnasked(ack);
