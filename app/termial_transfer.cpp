@@ -417,7 +417,7 @@ void termial::onTimeout0x40()
     const QByteArray frame = current0x40.toWriteFrame();
     WLOG() << "0x40 超时重发(尝试次数:" << retry0x40 + 1 << "):"
            << "\n" + tlog::hex(frame);
-    currentSerialport.write(frame);
+    SerialPort::send(currentSerialport, frame);
     ++retry0x40;
 }
 
@@ -433,7 +433,7 @@ void termial::onTimeout0x41()
     const QByteArray frame = current0x41.toReadFrame();
     WLOG() << "0x41 超时重发(尝试次数:" << retry0x41 + 1 << "):"
            << "\n" + tlog::hex(frame);
-    currentSerialport.write(frame);
+    SerialPort::send(currentSerialport, frame);
     ++retry0x41;
 }
 
@@ -449,7 +449,7 @@ void termial::onTimeout0x43()
     const QByteArray frame = current0x43.toWriteFrame();
     WLOG() << "0x43 超时重发(尝试次数:" << retry0x43 + 1 << "):"
            << "\n" + tlog::hex(frame);
-    currentSerialport.write(frame);
+    SerialPort::send(currentSerialport, frame);
     ++retry0x43;
 }
 
@@ -465,6 +465,6 @@ void termial::onTimeout0x44()
     const QByteArray frame = current0x44.toReadFrame();
     WLOG() << "0x44 超时重发(尝试次数:" << retry0x44 + 1 << "):"
            << "\n" + tlog::hex(frame);
-    currentSerialport.write(frame);
+    SerialPort::send(currentSerialport, frame);
     ++retry0x44;
 }
