@@ -33,9 +33,8 @@ termial::termial(QWidget *parent)
     fillPortList();
     // Device paths read left to right in every language, Arabic included.
     ui->serialport_comboBox->setLayoutDirection(Qt::LeftToRight);
-    ui->checkAll_pushButton->setEnabled(false);
-    ui->checkNotAll_pushButton->setEnabled(false);
     initTableView();
+    initTransferUi();
 
     QFile progressStyle(QStringLiteral(":/style/progressbar.qss"));
     if (progressStyle.open(QIODevice::ReadOnly))
@@ -111,14 +110,6 @@ termial::~termial()
 void termial::tabWidgetSwitch(int index)
 {
     WLOG() << "页面切换->" << index;
-    ui->save_pushButton->setEnabled(false);
-    ui->open_pushButton->setEnabled(false);
-    ui->send_btn->setEnabled(false);
-    ui->read_btn->setEnabled(false);
-    if (index == 0) {
-        ui->save_pushButton->setEnabled(true);
-        ui->open_pushButton->setEnabled(true);
-        ui->send_btn->setEnabled(true);
-        ui->read_btn->setEnabled(true);
-    }
+    currentTab = index;
+    updateControls();
 }

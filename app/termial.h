@@ -6,7 +6,10 @@
 #include "serialport.h"
 #include "tools.h"
 
+#include <QElapsedTimer>
+#include <QHash>
 #include <QList>
+#include <QMap>
 #include <QModelIndex>
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -16,6 +19,7 @@
 
 class QJsonObject;
 struct CsvChannel;
+class QStandardItem;
 class QStandardItemModel;
 class QTimer;
 class QTranslator;
@@ -127,7 +131,9 @@ public:
 private:
     // Serial link: the toggle's two halves.
     void openLink();
-    void closeLink();
+    // Ends any transfer under way (stopped when the line was lost, else cancelled); returns the
+    // channels left not transferred.
+    QList<quint16> closeLink(bool lost = false);
     // Receive path: one reply per pass; a reply a chunk completed behind the first one is taken on
     // the next pass of the event loop instead of waiting for further bytes.
     void handleReply(const QByteArray &frame);
@@ -139,14 +145,11 @@ public:
     static QString compactChannelList(QList<quint16> numbers);
 
 private:
-    // True when a reply is stale: it names a channel but not the one whose frame is in flight.
-    static bool isStaleReply(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight);
     // What happens when a command's queue has run empty, on a reply or on a skip.
     void endOfQueue0x40();
     void endOfQueue0x41();
     void endOfQueue0x43();
     void endOfQueue0x44();
-    void reportFailures(const QList<quint16> &failed);
     // Sends the next frame of a queue and restarts its command's timer; false when the queue is empty.
     template <typename Record>
     bool sendNext(QList<Record> *list, Record &current, QTimer *timer,
@@ -155,12 +158,10 @@ private:
     template <typename Record>
     bool replyTaken(int &retry, QList<Record> *list, Record &current, QTimer *timer,
                     void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
-    // A frame given up after its resends; false when its queue is empty.
+    // A frame given up after its resends; false when its queue is empty or the line fell silent.
     template <typename Record>
     bool frameSkipped(int &retry, QList<Record> *list, Record &current, QTimer *timer,
                       void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
-    // The cancelling click of a write or read: both its timers stop, every queue empties.
-    void cancelTransfer(QTimer *analogTimer, QTimer *dmrTimer);
 
 private:
     // Value lists; a code is the position of its text.
@@ -226,7 +227,54 @@ private:
     // Rows a person edited since they were last saved, opened or read.
     QSet<int> editedRows;
 
-    // Channels skipped after their resends during the current write and read.
-    QList<quint16> failedWrite;
-    QList<quint16> failedRead;
+    // ---- Transfer bookkeeping, row marks, status bar and the controls' state ----
+    // (app/termial_transfer.cpp, app/termial_marks.cpp)
+public:
+    enum class Direction { Write, Read };
+    enum class TransferEnd { Completed, Cancelled, Stopped };
+    // Every control's enabled state and text, derived from the link, the transfers and the page.
+    void updateControls();
+
+private:
+    // A write goes on to read back what it wrote when verify was ticked at its start.
+    enum class WritePhase { Writing, Verifying };
+    struct TransferRun {
+        QList<quint16> channels;        // every channel of the transfer, in row order
+        QHash<quint16, int> halvesDone; // answered (or compared) frames per channel
+        QMap<quint16, QString> failed;  // what went wrong per channel, as its row mark says
+        QElapsedTimer clock;
+        int handled = 0; // frames answered or given up
+    };
+
+    void initTransferUi();
+    // Ends one direction's transfer, however it ends; returns the channels it leaves not transferred.
+    QList<quint16> finishTransfer(Direction direction, TransferEnd how, const QString &why = {});
+    // A reply counts only while its command has a frame in flight, and only for the channel in flight.
+    static bool takesReply(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight,
+                           bool needsRecord);
+    // 0x41 and 0x44 belong to a read, or to the verify phase of a write.
+    Direction readCommandsOwner() const;
+    TransferRun &run(Direction direction) { return direction == Direction::Write ? writeRun : readRun; }
+    void beginRun(TransferRun &run, const QList<channel> &records);
+    void frameAnswered(Direction direction, quint16 number);
+    void frameGivenUp(Direction direction, quint16 number);
+    void stopSilentLine();
+    void startVerify();
+    void compareWritten(quint16 number, const QByteArray &sent, const QByteArray &answer, bool dmr);
+    void showProgress();
+    QString permissionHint(const QString &path) const;
+    // Row marks on the channel-number cell: a warning colour and a tool tip saying what failed.
+    void markRow(quint16 number, const QString &why);
+    void clearMark(quint16 number);
+    void rowEdited(QStandardItem *item);
+
+    TransferRun writeRun;
+    TransferRun readRun;
+    WritePhase writePhase = WritePhase::Writing;
+    bool writeVerifies = false;
+    QHash<quint16, QByteArray> sentAnalog; // what the write sent, by channel, for the verify
+    QHash<quint16, QByteArray> sentDmr;
+    int silentSkips = 0; // frames given up in a row with no valid frame from the radio between them
+    bool checkingAll = false;
+    int currentTab = 0;
 };

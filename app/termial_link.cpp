@@ -5,7 +5,7 @@
 #include "log.h"
 #include "seams.h"
 
-#include <QTimer>
+#include <QComboBox>
 
 void termial::addPortPath(const QString &path)
 {
@@ -76,13 +76,25 @@ void termial::serialportLinkBtn_clicked()
 void termial::openLink()
 {
     serialPort.configurePort(currentPortInfo, currentSerialport);
-    if (!currentPortPath.isEmpty())
-        currentSerialport.setPortName(currentPortPath);
+    QString path = currentPortPath;
+    // A path typed into the box, not one of its items, is opened as it stands.
+    QComboBox *box = ui->serialport_comboBox;
+    const QString typed = box->currentText().trimmed();
+    if (!typed.isEmpty() && (box->currentIndex() < 0 || box->itemText(box->currentIndex()) != typed))
+        path = typed;
+    if (!path.isEmpty())
+        currentSerialport.setPortName(path);
 
     if (!currentSerialport.open(QIODevice::ReadWrite)) {
         const QString reason = currentSerialport.errorString();
         WLOG() << "没有成功打开串口" << reason;
-        seams::warning(this, tr("警告"), tr("没有成功打开串口,") + reason);
+        QString text = tr("没有成功打开串口,") + reason;
+        if (currentSerialport.error() == QSerialPort::PermissionError) {
+            const QString hint = permissionHint(path.isEmpty() ? currentPortInfo.systemLocation() : path);
+            if (!hint.isEmpty())
+                text += QLatin1Char('\n') + hint;
+        }
+        seams::warning(this, tr("警告"), text);
         return;
     }
     // Bytes the system queued before the open belong to no request of ours.
@@ -93,39 +105,32 @@ void termial::openLink()
     WLOG() << "连接 DTR: " << (currentSerialport.isDataTerminalReady() ? "true" : "false");
     WLOG() << "连接 RTS: " << (currentSerialport.isRequestToSend() ? "true" : "false");
 
-    ui->save_pushButton->setEnabled(true);
-    ui->open_pushButton->setEnabled(true);
-    ui->checkAll_pushButton->setEnabled(true);
-    ui->checkNotAll_pushButton->setEnabled(true);
-    ui->serialport_comboBox->setEnabled(false);
-    ui->serialportFlash_pushButton->setEnabled(false);
-    ui->serialportLink_pushButton->setText(tr("断开"));
-    ui->language_comboBox->setEnabled(false);
     isConnected = true;
+    updateControls();
 }
 
-void termial::closeLink()
+QList<quint16> termial::closeLink(bool lost)
 {
+    // The port is closed first, so that its lock file and descriptor are gone whatever follows;
+    // close() gives up both even when the device has already vanished.
     if (currentSerialport.isOpen()) {
         linkClosing = true;
         currentSerialport.close();
         linkClosing = false;
     }
-    for (QTimer *timer : {timer0x40, timer0x41, timer0x43, timer0x44}) {
-        if (timer->isActive())
-            timer->stop();
+    silentSkips = 0;
+    // A transfer cannot outlive its line. Closing by hand is the person's own stop; a lost line
+    // leaves the channels it did not get through named in the box that reports the loss.
+    QList<quint16> notTransferred;
+    const QString why = tr("与串口的连接已断开");
+    for (const Direction direction : {Direction::Write, Direction::Read}) {
+        if (direction == Direction::Write ? isSending : isReading)
+            notTransferred +=
+                finishTransfer(direction, lost ? TransferEnd::Stopped : TransferEnd::Cancelled, why);
     }
-
-    ui->save_pushButton->setEnabled(false);
-    ui->open_pushButton->setEnabled(false);
-    ui->checkAll_pushButton->setEnabled(false);
-    ui->checkNotAll_pushButton->setEnabled(false);
-    ui->serialport_comboBox->setEnabled(true);
-    ui->serialportFlash_pushButton->setEnabled(true);
-    ui->serialportLink_pushButton->setText(tr("连接"));
-    ui->send_btn->setText(tr("发送"));
-    ui->language_comboBox->setEnabled(true);
     isConnected = false;
+    updateControls();
+    return notTransferred;
 }
 
 void termial::currentSerialport_errorOccurred(QSerialPort::SerialPortError error)
@@ -139,11 +144,13 @@ void termial::currentSerialport_errorOccurred(QSerialPort::SerialPortError error
 
     const QString reason = currentSerialport.errorString();
     WLOG() << "与串口的连接已断开" << reason;
-    closeLink();
+    const QList<quint16> notTransferred = closeLink(true);
+    QString text = tr("与串口的连接已断开：%1").arg(reason);
+    if (!notTransferred.isEmpty())
+        text += QLatin1Char('\n') + tr("未传输的信道：%1").arg(compactChannelList(notTransferred));
 
     // Shown from the event loop, once the port's own notification has returned: the modal box
     // then never runs inside QSerialPort's code.
     QMetaObject::invokeMethod(
-        this, [this, reason] { seams::warning(this, tr("警告"), tr("与串口的连接已断开：%1").arg(reason)); },
-        Qt::QueuedConnection);
+        this, [this, text] { seams::warning(this, tr("警告"), text); }, Qt::QueuedConnection);
 }

@@ -4,6 +4,12 @@
 
 #include "log.h"
 
+namespace
+{
+// Header, size, command, one payload byte and the CRC.
+constexpr qsizetype kShortestFrame = 7;
+} // namespace
+
 void termial::currentSerialport_readyRead()
 {
     const QByteArray bytes = currentSerialport.readAll();
@@ -17,8 +23,10 @@ void termial::currentSerialport_readyRead()
     handleReply(frame);
     // One reply per pass, as always; but a second reply the same chunk completed must not sit in
     // the buffer until unrelated bytes arrive (read and write under way together, answers held up
-    // on the line): it would run into its command's time-out though it came in time.
-    QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
+    // on the line): it would run into its command's time-out though it came in time. Only a buffer
+    // that can hold a whole frame is worth the extra pass of the event loop.
+    if (rxTools.buffer().size() >= kShortestFrame)
+        QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
 }
 
 void termial::takeBufferedReply()
@@ -27,11 +35,14 @@ void termial::takeBufferedReply()
     if (frame.isEmpty())
         return;
     handleReply(frame);
-    QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
+    if (rxTools.buffer().size() >= kShortestFrame)
+        QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
 }
 
 void termial::handleReply(const QByteArray &frame)
 {
+    // Any valid frame shows that something answers on the line.
+    silentSkips = 0;
     // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
     channel analog;
     DMR dmr;

@@ -8,6 +8,14 @@
 
 SerialPort::SerialPort(QObject *parent) : QObject(parent) {}
 
+void SerialPort::send(QSerialPort &port, const QByteArray &frame)
+{
+    // QSerialPort would write on the next pass of the event loop; the radio waits for this frame,
+    // so it goes to the line now (flush does not block).
+    port.write(frame);
+    port.flush();
+}
+
 void SerialPort::configurePort(const QSerialPortInfo &info, QSerialPort &port)
 {
     port.setBaudRate(QSerialPort::Baud115200, QSerialPort::AllDirections);
@@ -23,7 +31,7 @@ void SerialPort::takeFirst40ListWrite(QList<channel> &list, channel &current, QS
     current = list.takeFirst();
     current.setCommand(0x40);
     current.setSize(29);
-    port.write(channelService.buildWriteFrame(current));
+    send(port, channelService.buildWriteFrame(current));
 }
 
 void SerialPort::takeFirst41ListWrite(QList<channel> &list, channel &current, QSerialPort &port)
@@ -31,7 +39,7 @@ void SerialPort::takeFirst41ListWrite(QList<channel> &list, channel &current, QS
     current = list.takeFirst();
     current.setCommand(0x41);
     current.setSize(5);
-    port.write(channelService.buildReadFrame(current));
+    send(port, channelService.buildReadFrame(current));
 }
 
 void SerialPort::takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
@@ -42,7 +50,7 @@ void SerialPort::takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPor
     const QByteArray frame = dmrService.buildWriteFrame(current);
     CLOG() << "0x43 发送的数据"
            << "\n\t" + tlog::hex(frame);
-    port.write(frame);
+    send(port, frame);
 }
 
 void SerialPort::takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
@@ -53,5 +61,5 @@ void SerialPort::takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPor
     const QByteArray frame = dmrService.buildReadFrame(current);
     CLOG() << "发送的数据"
            << "\n\t" + tlog::hex(frame);
-    port.write(frame);
+    send(port, frame);
 }

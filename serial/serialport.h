@@ -24,6 +24,8 @@ public:
     void takeFirst41ListWrite(QList<channel> &list, channel &current, QSerialPort &port);
     void takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port);
     void takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port);
+    // Writes a frame and hands it to the line at once.
+    static void send(QSerialPort &port, const QByteArray &frame);
 
 private:
     Channel_Service channelService;

@@ -114,6 +114,8 @@ int main(int argc, char *argv[])
          QStringLiteral("file")},
         {QStringLiteral("short-ack"),
          QStringLiteral("Acknowledge writes with a minimal frame instead of the echo.")},
+        {QStringLiteral("short-read"),
+         QStringLiteral("Answer reads with a minimal frame that carries no channel.")},
         {QStringLiteral("seed"), QStringLiteral("Seed of every random fault (default 1)."),
          QStringLiteral("n")},
         {QStringLiteral("drop"), QStringLiteral("Leave an answer out with probability <p>."),
@@ -147,6 +149,7 @@ int main(int argc, char *argv[])
 
     RadioSimOptions options;
     options.shortAck = parser.isSet(QStringLiteral("short-ack"));
+    options.shortRead = parser.isSet(QStringLiteral("short-read"));
     options.verbose = parser.isSet(QStringLiteral("verbose"));
     int seed = int(options.seed);
     int chunk = 0;

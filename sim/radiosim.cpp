@@ -404,6 +404,8 @@ QByteArray RadioSim::answerFor(const QByteArray &frame)
         return m_options.shortAck ? shortAck(command) : frame;
     }
     case kReadAnalog: {
+        if (m_options.shortRead)
+            return shortAck(command);
         channel c = m_analog.at(number);
         c.setSize(kRecordSize);
         c.setCommand(command);
@@ -411,6 +413,8 @@ QByteArray RadioSim::answerFor(const QByteArray &frame)
         return c.toWriteFrame();
     }
     default: {
+        if (m_options.shortRead)
+            return shortAck(command);
         DMR d = m_dmr.at(number);
         d.setSize(kRecordSize);
         d.setCommand(command);

@@ -26,6 +26,7 @@ struct RadioSimOptions {
     int baud = 0;                              // 0: as fast as the pty takes it; else 10 bits per byte
     int dieAfter = -1;                         // hang up once this many answers are out; -1: never
     bool shortAck = false;                     // acknowledge writes with a bare 8-byte frame
+    bool shortRead = false;                    // answer reads with a bare 8-byte frame, no record
     quint32 seed = 1;
     bool verbose = false; // every frame seen and sent, in hex, on the debug log
 };
@@ -60,6 +61,9 @@ public:
     // channel number is 1000 or more are skipped. Saving writes only the channels that are not empty.
     bool loadMemory(const QString &path, QString *error = nullptr);
     bool saveMemory(const QString &path, QString *error = nullptr) const;
+
+    // Puts a frame on the line unasked (a late or repeated answer), subject to the line's faults.
+    void sendUnasked(const QByteArray &frame) { queueAnswer(frame); }
 
     QList<QByteArray> received() const; // every valid frame received, in order
     void clearReceived();

@@ -32,15 +32,31 @@ quint8 cellByte(const QStandardItemModel *model, int row, int column)
     return quint8(cellNumber(model, row, column) & 0xFF);
 }
 
-// A text missing from its list gives position -1, which the one-byte field holds as 0xFF.
-quint8 cellCode(const QStandardItemModel *model, int row, int column, const QStringList &list)
+// A code its list does not name travels in the cell as "?<code>" (never a text of the list), so a
+// channel read and written back keeps it until a value is picked.
+QString codeText(const QStringList &list, quint8 code, int emptyCode = 0xFF)
 {
-    return quint8(list.indexOf(cellValue(model, row, column).toString()));
+    if (code < list.size())
+        return list.at(code);
+    return code == emptyCode ? QString() : QLatin1Char('?') + QString::number(code);
 }
 
-QString codeText(const QStringList &list, quint8 code)
+// A text missing from its list, an empty cell say, gives `missing`: 0xFF (position -1 in a
+// one-byte field) or, for the analog tones, 0.
+quint8 cellCode(const QStandardItemModel *model, int row, int column, const QStringList &list,
+                quint8 missing = 0xFF)
 {
-    return code < list.size() ? list.at(code) : QString();
+    const QString text = cellValue(model, row, column).toString();
+    const qsizetype position = list.indexOf(text);
+    if (position >= 0)
+        return quint8(position);
+    if (text.startsWith(QLatin1Char('?'))) {
+        bool ok = false;
+        const uint code = QStringView(text).mid(1).toUInt(&ok);
+        if (ok && code <= 0xFF)
+            return quint8(code);
+    }
+    return missing;
 }
 
 // The name field holds at most 11 bytes of text; the cut backs off to the start of a character so
@@ -115,8 +131,9 @@ void termial::viewUpdate(int row, const channel &record)
     setItemData(model, row, ColVfobFreq, uint(record.vfobFrequency()));
     setItemData(model, row, ColVfoaMode, codeText(modeList, record.vfoaMode()));
     setItemData(model, row, ColVfobMode, codeText(modeList, record.vfobMode()));
-    setItemData(model, row, ColEmitYayin, codeText(yayinList, record.emitYayin()));
-    setItemData(model, row, ColReceiveYayin, codeText(yayinList, record.receiveYayin()));
+    // No analog tone code stands for an empty cell: "0" is code 0.
+    setItemData(model, row, ColEmitYayin, codeText(yayinList, record.emitYayin(), -1));
+    setItemData(model, row, ColReceiveYayin, codeText(yayinList, record.receiveYayin(), -1));
     model->blockSignals(wasBlocked);
     editedRows.remove(row);
     emit model->dataChanged(model->index(row, ColCheck), model->index(row, ColReceiveYayin), {});
@@ -179,10 +196,8 @@ channel termial::rowToChannel(int row)
     record.setVfoaMode(cellCode(model, row, ColVfoaMode, modeList));
     record.setVfobMode(cellCode(model, row, ColVfobMode, modeList));
     // A tone missing from the list means no tone rather than an unknown code.
-    const qsizetype transmit = yayinList.indexOf(cellValue(model, row, ColEmitYayin).toString());
-    const qsizetype receive = yayinList.indexOf(cellValue(model, row, ColReceiveYayin).toString());
-    record.setEmitYayin(quint8(transmit < 0 ? 0 : transmit));
-    record.setReceiveYayin(quint8(receive < 0 ? 0 : receive));
+    record.setEmitYayin(cellCode(model, row, ColEmitYayin, yayinList, 0));
+    record.setReceiveYayin(cellCode(model, row, ColReceiveYayin, yayinList, 0));
     return record;
 }
 

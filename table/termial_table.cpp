@@ -186,20 +186,20 @@ void termial::setNumCheckedState(int count)
 // cannot start another one inside the first.
 void termial::checkAllBtn_clicked()
 {
-    ui->checkAll_pushButton->setEnabled(false);
-    ui->checkNotAll_pushButton->setEnabled(false);
+    checkingAll = true;
+    updateControls();
     setAllCheckState(true);
-    ui->checkAll_pushButton->setEnabled(true);
-    ui->checkNotAll_pushButton->setEnabled(true);
+    checkingAll = false;
+    updateControls();
 }
 
 void termial::checkAllNotBtn_clicked()
 {
-    ui->checkAll_pushButton->setEnabled(false);
-    ui->checkNotAll_pushButton->setEnabled(false);
+    checkingAll = true;
+    updateControls();
     setAllCheckState(false);
-    ui->checkAll_pushButton->setEnabled(true);
-    ui->checkNotAll_pushButton->setEnabled(true);
+    checkingAll = false;
+    updateControls();
 }
 
 void termial::channelNumLineEdit_returnPressed()

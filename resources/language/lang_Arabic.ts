@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>تحقق</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>بعد الكتابة، اقرأ كل قناة مرة أخرى وقارنها بما أُرسل</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>لا رد</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>لم يُنقل</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>خُزّن بشكل مختلف: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>تمت الكتابة والتحقق: %1 قناة في %2 ث، فشل %3</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>تمت الكتابة: %1 قناة في %2 ث، فشل %3</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>تمت القراءة: %1 قناة في %2 ث، فشل %3</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>أُلغيت الكتابة</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>أُلغيت القراءة</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>توقفت الكتابة: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>توقفت القراءة: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 قناة خُزّنت بشكل مختلف:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>جهاز الراديو لا يستجيب</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>جهاز الراديو لا يستجيب؛ أُوقف النقل. القنوات التي لم تُنقل: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>جارٍ التحقق %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>جارٍ الكتابة %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>جارٍ القراءة %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>فُقد الاتصال بالمنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>القنوات التي لم تُنقل: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>لا تملك صلاحية فتح هذا الجهاز. على Linux أضف المستخدم إلى مجموعة الجهاز (هنا %1) ثم سجّل الدخول من جديد: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>校验</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>写入后读回每个信道并与发送的内容比较</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>无应答</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>未传输</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>存储内容不同：%1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>写入完成：%1 个信道，用时 %2 秒，%3 个失败</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>读取完成：%1 个信道，用时 %2 秒，%3 个失败</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>写入已取消</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>读取已取消</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>写入已停止：%1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>读取已停止：%1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 个信道校验不符：</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>电台没有应答</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>电台没有应答，传输已停止。未传输的信道：%1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>正在校验 %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>正在写入 %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>正在读取 %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>与串口的连接已断开</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>未传输的信道：%1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

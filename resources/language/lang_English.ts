@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Verify</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>After writing, read every channel back and compare it with what was sent</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>no answer</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>not transferred</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>stored differently: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Written and verified: %1 channels in %2 s, %3 failed</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Written: %1 channels in %2 s, %3 failed</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Read: %1 channels in %2 s, %3 failed</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Write cancelled</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Read cancelled</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>Write stopped: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>Read stopped: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 channel(s) stored differently:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>the radio does not answer</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>The radio does not answer; the transfer was stopped. Channels not transferred: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>Verifying %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>Writing %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>Reading %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>the connection to the serial port was lost</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>Channels not transferred: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>You may not open this device. On Linux, add your user to the device's group (here %1) and log in again: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Vérifier</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>Après l'écriture, relire chaque canal et le comparer avec ce qui a été envoyé</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>pas de réponse</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>non transféré</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>enregistré différemment : %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Écrit et vérifié : %1 canaux en %2 s, %3 en échec</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Écrit : %1 canaux en %2 s, %3 en échec</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Lu : %1 canaux en %2 s, %3 en échec</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Écriture annulée</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Lecture annulée</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>Écriture arrêtée : %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>Lecture arrêtée : %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 canal(aux) enregistré(s) différemment :</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>la radio ne répond pas</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>La radio ne répond pas ; le transfert a été arrêté. Canaux non transférés : %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>Vérification %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>Écriture %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>Lecture %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>la connexion au port série a été perdue</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>Canaux non transférés : %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>Vous n'avez pas le droit d'ouvrir ce périphérique. Sous Linux, ajoutez votre utilisateur au groupe du périphérique (ici %1) puis reconnectez-vous : sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

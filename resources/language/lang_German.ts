@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Prüfen</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>Nach dem Schreiben jeden Kanal zurücklesen und mit dem Gesendeten vergleichen</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>nicht übertragen</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>anders gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Geschrieben und geprüft: %1 Kanäle in %2 s, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Geschrieben: %1 Kanäle in %2 s, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Gelesen: %1 Kanäle in %2 s, %3 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Schreiben abgebrochen</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Lesen abgebrochen</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>Schreiben gestoppt: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>Lesen gestoppt: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 Kanal/Kanäle anders gespeichert:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>das Funkgerät antwortet nicht</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>Das Funkgerät antwortet nicht; die Übertragung wurde gestoppt. Nicht übertragene Kanäle: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>Prüfe %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>Schreibe %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>Lese %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>die Verbindung zur seriellen Schnittstelle ist verloren</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>Nicht übertragene Kanäle: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>Sie dürfen dieses Gerät nicht öffnen. Unter Linux fügen Sie Ihren Benutzer der Gruppe des Geräts hinzu (hier %1) und melden sich neu an: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

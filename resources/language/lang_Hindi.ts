@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>सत्यापित करें</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>लिखने के बाद हर चैनल को वापस पढ़ें और भेजे गए से तुलना करें</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>कोई उत्तर नहीं</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>स्थानांतरित नहीं</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>अलग तरह से संग्रहीत: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>लिखा और सत्यापित: %1 चैनल, %2 सेकंड, %3 विफल</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>लिखा गया: %1 चैनल, %2 सेकंड, %3 विफल</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>पढ़ा गया: %1 चैनल, %2 सेकंड, %3 विफल</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>लिखना रद्द किया गया</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>पढ़ना रद्द किया गया</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>लिखना रोका गया: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>पढ़ना रोका गया: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 चैनल अलग तरह से संग्रहीत:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>रेडियो उत्तर नहीं दे रहा</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>रेडियो उत्तर नहीं दे रहा; स्थानांतरण रोका गया। स्थानांतरित न हुए चैनल: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>सत्यापन %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>लिख रहे हैं %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>पढ़ रहे हैं %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>सीरियल पोर्ट से संबंध टूट गया</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>स्थानांतरित न हुए चैनल: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>इस डिवाइस को खोलने की अनुमति नहीं है। Linux पर अपने उपयोगकर्ता को डिवाइस के समूह (यहाँ %1) में जोड़ें और फिर से लॉग इन करें: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

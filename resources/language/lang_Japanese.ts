@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>検証</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>書き込み後に各チャンネルを読み戻し、送信内容と比較します</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>応答なし</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>未転送</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>異なる内容で保存: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>書き込みと検証完了: %1 チャンネル、%2 秒、失敗 %3</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>書き込み完了: %1 チャンネル、%2 秒、失敗 %3</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>読み取り完了: %1 チャンネル、%2 秒、失敗 %3</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>書き込みを取り消しました</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>読み取りを取り消しました</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>書き込みを停止しました: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>読み取りを停止しました: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 チャンネルが異なる内容で保存されました:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>無線機が応答しません</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>無線機が応答しないため転送を停止しました。未転送のチャンネル: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>検証中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>書き込み中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>読み取り中 %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>シリアルポートとの接続が切れました</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>未転送のチャンネル: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>このデバイスを開く権限がありません。Linux では、ユーザーをデバイスのグループ（ここでは %1）に追加して再ログインしてください: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

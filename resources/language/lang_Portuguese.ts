@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>Após a escrita, ler cada canal de volta e compará-lo com o que foi enviado</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>sem resposta</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>não transferido</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>armazenado de forma diferente: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Escrito e verificado: %1 canais em %2 s, %3 com falha</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Escrito: %1 canais em %2 s, %3 com falha</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Lido: %1 canais em %2 s, %3 com falha</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Escrita cancelada</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Leitura cancelada</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>Escrita interrompida: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>Leitura interrompida: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 canal(is) armazenado(s) de forma diferente:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>o rádio não responde</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>O rádio não responde; a transferência foi interrompida. Canais não transferidos: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>Verificando %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>Escrevendo %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>Lendo %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>a conexão com a porta serial foi perdida</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>Canais não transferidos: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>Não tem permissão para abrir este dispositivo. No Linux, adicione o seu utilizador ao grupo do dispositivo (aqui %1) e inicie sessão de novo: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Проверка</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>После записи прочитать каждый канал обратно и сравнить с отправленным</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>нет ответа</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>не передан</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>сохранено иначе: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Записано и проверено: каналов %1 за %2 с, ошибок %3</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Записано: каналов %1 за %2 с, ошибок %3</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Прочитано: каналов %1 за %2 с, ошибок %3</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Запись отменена</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Чтение отменено</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>Запись остановлена: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>Чтение остановлено: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>Каналов сохранено иначе: %1:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>рация не отвечает</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>Рация не отвечает, передача остановлена. Не переданы каналы: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>Проверка %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>Запись %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>Чтение %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>соединение с последовательным портом потеряно</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>Не переданы каналы: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>Нет прав на открытие этого устройства. В Linux добавьте пользователя в группу устройства (здесь %1) и войдите заново: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

@@ -237,5 +237,89 @@
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
+    <message>
+        <source>校验</source>
+        <translation>Verificar</translation>
+    </message>
+    <message>
+        <source>写入后读回每个信道并与发送的内容比较</source>
+        <translation>Tras escribir, volver a leer cada canal y compararlo con lo enviado</translation>
+    </message>
+    <message>
+        <source>无应答</source>
+        <translation>sin respuesta</translation>
+    </message>
+    <message>
+        <source>未传输</source>
+        <translation>no transferido</translation>
+    </message>
+    <message>
+        <source>存储内容不同：%1</source>
+        <translation>almacenado de otra forma: %1</translation>
+    </message>
+    <message>
+        <source>写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Escrito y verificado: %1 canales en %2 s, %3 fallidos</translation>
+    </message>
+    <message>
+        <source>写入完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Escrito: %1 canales en %2 s, %3 fallidos</translation>
+    </message>
+    <message>
+        <source>读取完成：%1 个信道，用时 %2 秒，%3 个失败</source>
+        <translation>Leído: %1 canales en %2 s, %3 fallidos</translation>
+    </message>
+    <message>
+        <source>写入已取消</source>
+        <translation>Escritura cancelada</translation>
+    </message>
+    <message>
+        <source>读取已取消</source>
+        <translation>Lectura cancelada</translation>
+    </message>
+    <message>
+        <source>写入已停止：%1</source>
+        <translation>Escritura detenida: %1</translation>
+    </message>
+    <message>
+        <source>读取已停止：%1</source>
+        <translation>Lectura detenida: %1</translation>
+    </message>
+    <message>
+        <source>%1 个信道校验不符：</source>
+        <translation>%1 canal(es) almacenado(s) de otra forma:</translation>
+    </message>
+    <message>
+        <source>电台没有应答</source>
+        <translation>la radio no responde</translation>
+    </message>
+    <message>
+        <source>电台没有应答，传输已停止。未传输的信道：%1</source>
+        <translation>La radio no responde; la transferencia se detuvo. Canales no transferidos: %1</translation>
+    </message>
+    <message>
+        <source>正在校验 %1 / %2</source>
+        <translation>Verificando %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在写入 %1 / %2</source>
+        <translation>Escribiendo %1 / %2</translation>
+    </message>
+    <message>
+        <source>正在读取 %1 / %2</source>
+        <translation>Leyendo %1 / %2</translation>
+    </message>
+    <message>
+        <source>与串口的连接已断开</source>
+        <translation>se perdió la conexión con el puerto serie</translation>
+    </message>
+    <message>
+        <source>未传输的信道：%1</source>
+        <translation>Canales no transferidos: %1</translation>
+    </message>
+    <message>
+        <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
+        <translation>No tiene permiso para abrir este dispositivo. En Linux, añada su usuario al grupo del dispositivo (aquí %1) y vuelva a iniciar sesión: sudo usermod -aG %1 $USER</translation>
+    </message>
 </context>
 </TS>

@@ -5,6 +5,7 @@
 #include "radiosim.h"
 #include "records.h"
 #include "seams.h"
+#include "tablecolumns.h"
 #include "termial.h"
 #include "ui_termial.h"
 #include "waituntil.h"
@@ -12,6 +13,9 @@
 #include <QCoreApplication>
 #include <QMap>
 #include <QProgressBar>
+#include <QRegularExpression>
+#include <QStandardItemModel>
+#include <QStatusBar>
 #include <QStringList>
 
 inline QString windowText(const char *text)
@@ -28,6 +32,24 @@ inline QString warningBox(const QString &text)
 inline QString failureBox(int count, const QString &list)
 {
     return warningBox(windowText("%1 个信道传输失败：%2").arg(count).arg(list));
+}
+
+// A row's mark: the tool tip of its channel-number cell, which then also has a warning colour.
+inline QString markOf(termial &w, int row)
+{
+    const QModelIndex cell = w.tableModel()->index(row, ColChannel);
+    const QString tip = cell.data(Qt::ToolTipRole).toString();
+    return tip.isEmpty() == cell.data(Qt::BackgroundRole).isValid() ? QStringLiteral("half a mark") : tip;
+}
+
+// A status bar line of the given source text with its numbers; %2 may stand for seconds.
+inline bool isStatusLine(const QString &line, const char *text, int channels, int failed)
+{
+    QString pattern = QRegularExpression::escape(windowText(text));
+    pattern.replace(QStringLiteral("\\%1"), QString::number(channels))
+        .replace(QStringLiteral("\\%2"), QStringLiteral("[0-9]+\\.[0-9]"))
+        .replace(QStringLiteral("\\%3"), QString::number(failed));
+    return QRegularExpression(QLatin1Char('^') + pattern + QLatin1Char('$')).match(line).hasMatch();
 }
 
 // What the radio stores of a channel: everything after the size and command bytes.
@@ -70,6 +92,8 @@ public:
         waitUntil([this] { return w.windowTitle() != QStringLiteral("控制终端"); }, 2000);
         QObject::connect(w.form()->load_progressBar, &QProgressBar::valueChanged, &sim,
                          [this](int v) { progress << v; });
+        QObject::connect(w.form()->status_bar, &QStatusBar::messageChanged, &sim,
+                         [this](const QString &m) { status << m; });
     }
     ~Rig() { seams::setWarning({}); }
 
@@ -137,4 +161,5 @@ public:
     termial w;
     QStringList boxes;
     QList<int> progress;
+    QStringList status; // every status bar message, in order
 };

@@ -74,30 +74,19 @@ QByteArray nameAfterTable(QByteArray bytes)
     return out + QByteArray(12 - out.size(), '\0');
 }
 
-// Every documented change a channel undergoes on its way through the table, and nothing else:
-// codes without a list entry come back as "none" (0xFF), or as 0 for the analog tones.
+// Every documented change a channel undergoes on its way through the table, and nothing else: codes
+// without a list entry travel as "?<code>" and come back unchanged.
 channel analogAfterTable(const channel &in)
 {
     channel out = in;
-    auto mode = [](quint8 code) { return code >= 10 ? quint8(0xFF) : code; };
-    auto tone = [](quint8 code) { return code >= 56 ? quint8(0) : code; };
-    out.setVfoaMode(mode(in.vfoaMode()));
-    out.setVfobMode(mode(in.vfobMode()));
-    out.setEmitYayin(tone(in.emitYayin()));
-    out.setReceiveYayin(tone(in.receiveYayin()));
     out.setChannelName(nameAfterTable(in.channelName()));
     return out;
 }
 
-// Colour codes, slot, squelch and the bytes without a column are kept; IDs of 16777215 and more
-// become 0, and the two flag bytes go out as 1 in every record sent.
+// IDs of 16777215 and more become 0, and the two flag bytes go out as 1 in every record sent.
 DMR dmrAfterTable(const DMR &in)
 {
     DMR out = in;
-    out.setCallFormat(in.callFormat() >= 3 ? quint8(0xFF) : in.callFormat());
-    out.setChType(in.chType() >= 2 ? quint8(0xFF) : in.chType());
-    out.setRxCtcss(in.rxCtcss() >= 52 ? quint8(0xFF) : in.rxCtcss());
-    out.setTxCtcss(in.txCtcss() >= 52 ? quint8(0xFF) : in.txCtcss());
     out.setCallId(in.callId() >= 0xFFFFFF ? 0 : in.callId());
     out.setOwnId(in.ownId() >= 0xFFFFFF ? 0 : in.ownId());
     out.setDmrexist(1);
@@ -228,25 +217,28 @@ void TestReliability::lineLoss()
     QVERIFY(waitUntil([&] { return !rig.boxes.isEmpty(); }, 5000));
     QVERIFY2(sinceHangUp.isValid() && sinceHangUp.elapsed() <= 1000,
              qPrintable(QStringLiteral("%1 ms").arg(sinceHangUp.elapsed())));
+    // One box says why, and names what did not get through: a write reached no DMR half, a read
+    // got three channels whole.
+    const QString notTransferred = write ? QStringLiteral("0-7") : QStringLiteral("3-7");
     const QString lost = warningBox(windowText("与串口的连接已断开：%1").arg(QString()));
     QCOMPARE(rig.boxes.size(), 1);
-    QVERIFY2(rig.boxes.first().startsWith(lost) && rig.boxes.first().size() > lost.size(),
+    QVERIFY2(rig.boxes.first().startsWith(lost) &&
+                 rig.boxes.first().endsWith('\n' + windowText("未传输的信道：%1").arg(notTransferred)),
              qPrintable(rig.boxes.first()));
 
-    // The link is down; nothing keeps running against the dead port.
+    // The link is down and the transfer over; nothing keeps running against the dead port.
     const qsizetype linesAtLoss = rig.log.lines.size();
     runEventLoop(1000);
     QCOMPARE(rig.boxes.size(), 1);
     QCOMPARE(rig.log.lines.size(), linesAtLoss);
     QVERIFY(rig.log.messages().filter(QStringLiteral("超时重发")).isEmpty());
     QVERIFY(!rig.w.serialport().isOpen());
-
-    // A disconnect stops the timers and resets the send button, and leaves the rest as it was:
-    // the progress of the answers taken, the read button's text, and the rows that were read.
     QCOMPARE(rig.w.form()->send_btn->text(), windowText("发送"));
-    QCOMPARE(rig.w.form()->load_progressBar->maximum(), 2 * n);
-    QCOMPARE(rig.w.form()->load_progressBar->value(), dieAfter);
-    QCOMPARE(rig.w.form()->read_btn->text(), windowText(write ? "读取" : "正在读取.."));
+    QCOMPARE(rig.w.form()->read_btn->text(), windowText("读取"));
+    QVERIFY(rig.w.form()->load_progressBar->value() < rig.w.form()->load_progressBar->minimum());
+    QCOMPARE(rig.status.last(),
+             windowText(write ? "写入已停止：%1" : "读取已停止：%1").arg(windowText("与串口的连接已断开")));
+    QCOMPARE(markOf(rig.w, 7), windowText("未传输"));
     for (int r = 0; r < n; ++r) {
         // A read took all analog halves, and the DMR halves up to where the line died.
         const QByteArray analog = stored(rig.sim.analog(r));
@@ -254,9 +246,17 @@ void TestReliability::lineLoss()
                                    : r < dieAfter - n ? stored(rig.sim, r)
                                                       : analog + before[r].mid(analog.size()));
     }
+    // Nothing of the lost line is held, neither a descriptor nor a lock file: the path opens again.
+    const QString lostPath = rig.sim.slavePath();
+    for (const QFileInfo &fd : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+        QVERIFY(fd.symLinkTarget() != lostPath);
+    // Another test running beside this one may hold the reused pseudo-terminal number: only our own
+    // process's lock counts (a lock file holds its owner's process id).
+    QFile lock(QStringLiteral("/var/lock/LCK..") + lostPath.mid(5).replace('/', '_'));
+    QVERIFY(!lock.open(QIODevice::ReadOnly) ||
+            lock.readLine().trimmed().toLongLong() != QCoreApplication::applicationPid());
 
-    // A fresh radio on another line: the first click only ends the transfer the lost line left
-    // open, the second transfers.
+    // A fresh radio: the first click transfers.
     RadioSim fresh;
     QVERIFY(fresh.open());
     rig.w.addPortPath(fresh.slavePath());
@@ -266,18 +266,14 @@ void TestReliability::lineLoss()
     rig.w.form()->serialport_comboBox->setCurrentIndex(index);
     QVERIFY(rig.connectLink());
     QVERIFY(rig.w.serialport().isOpen());
-    button->click();
-    QVERIFY(rig.waitIdle(0));
-    runEventLoop(300);
-    QVERIFY(fresh.received().isEmpty());
     QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
-
     load(fresh);
     button->click();
     QVERIFY(rig.waitIdle(10000));
     QCOMPARE(rig.boxes.size(), 1);
     QCOMPARE(fresh.received().size(), qsizetype(2 * n));
     QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n);
+    QCOMPARE(markOf(rig.w, 7), QString());
     for (int r = 0; r < n; ++r)
         QCOMPARE(stored(rig.w, r), stored(fresh, r));
 }

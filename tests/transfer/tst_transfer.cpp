@@ -1,21 +1,25 @@
 // The transfer engine end to end: the window and the simulated radio talk over a real pseudo-terminal.
+#include "tools.h"
 #include "transferrig.h"
 #include "ui_termial.h"
 
+#include <QLineEdit>
 #include <QtTest>
 
 // Data through every line fault, frames in turn and one at a time, and the progress bar are proven by
-// the soak; a disconnect mid-transfer by the line-loss test.
+// the soak; a lost line by the line-loss test.
 class TestTransfer : public QObject
 {
     Q_OBJECT
 private slots:
-    void dropsAreResentThenSkipped();
+    void dropsAndASilentLine();
     void clicksAroundATransfer();
+    void unaskedAndShortReplies();
+    void verifyAfterWrite();
     void compactList();
 };
 
-void TestTransfer::dropsAreResentThenSkipped()
+void TestTransfer::dropsAndASilentLine()
 {
     RadioSimOptions options;
     options.drop = 1;
@@ -48,6 +52,9 @@ void TestTransfer::dropsAreResentThenSkipped()
     QTRY_COMPARE(rig.boxes, QStringList{failureBox(2, QStringLiteral("0-1"))});
     QCOMPARE(rig.w.form()->load_progressBar->value(), 0);
     QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
+    QVERIFY(isStatusLine(rig.status.last(), "写入完成：%1 个信道，用时 %2 秒，%3 个失败", 2, 2));
+    QCOMPARE(markOf(rig.w, 0), windowText("无应答"));
+    QCOMPARE(markOf(rig.w, 2), QString());
 
     rig.boxes.clear();
     rig.w.setNumCheckedState(1);
@@ -55,6 +62,25 @@ void TestTransfer::dropsAreResentThenSkipped()
     QVERIFY(rig.waitIdle(5000));
     QVERIFY(rig.log.messages().contains(kReadDone));
     QTRY_COMPARE(rig.boxes, QStringList{failureBox(1, QStringLiteral("0"))});
+
+    // Nothing answers at all: after five frames given up in a row the write stops, and says so,
+    // instead of grinding through every channel at 0.8 s a frame.
+    rig.boxes.clear();
+    rig.sim.clearReceived();
+    rig.w.setNumCheckedState(10);
+    clock.start();
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitIdle(6000));
+    QVERIFY2(clock.elapsed() < 5000, qPrintable(QString::number(clock.elapsed())));
+    QTRY_COMPARE(rig.boxes,
+                 QStringList{warningBox(
+                     windowText("电台没有应答，传输已停止。未传输的信道：%1").arg(QStringLiteral("0-9")))});
+    runEventLoop(400);
+    QCOMPARE(rig.sim.received().size(), 5 * 4);
+    QCOMPARE(rig.status.last(), windowText("写入已停止：%1").arg(windowText("电台没有应答")));
+    QVERIFY(rig.w.form()->load_progressBar->value() < rig.w.form()->load_progressBar->minimum());
+    QCOMPARE(markOf(rig.w, 4), windowText("无应答"));
+    QCOMPARE(markOf(rig.w, 5), windowText("未传输"));
 }
 
 void TestTransfer::clicksAroundATransfer()
@@ -65,11 +91,12 @@ void TestTransfer::clicksAroundATransfer()
     Rig rig(options);
     QVERIFY(rig.connectLink());
     QPushButton *send = rig.w.form()->send_btn;
+    QPushButton *read = rig.w.form()->read_btn;
 
     // With no row checked a click only logs.
     rig.w.setNumCheckedState(0);
     send->click();
-    rig.w.form()->read_btn->click();
+    read->click();
     QCOMPARE(rig.log.messages().count(QStringLiteral("没有选中任何行")), 2);
     QVERIFY(rig.waitIdle(0));
     runEventLoop(300);
@@ -82,35 +109,47 @@ void TestTransfer::clicksAroundATransfer()
         rig.sim.setAnalog(r, rig.w.rowToChannel(r));
         rig.sim.setDmr(r, rig.w.rowToDmr(r));
     }
+    QList<int> inOrder;
+    for (int r = 0; r < n; ++r)
+        inOrder << r;
 
-    // A second click cancels a write: no further frames, queues empty, progress reset.
+    // A second click cancels a write: no further frames, progress reset.
     send->click();
     QVERIFY(waitUntil([&] { return rig.sim.received().size() >= 2; }, 5000));
     send->click();
     QCOMPARE(send->text(), windowText("发送"));
+    QCOMPARE(rig.status.last(), windowText("写入已取消"));
     QVERIFY(rig.w.form()->load_progressBar->value() < rig.w.form()->load_progressBar->minimum());
     QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
     const qsizetype sentBeforeQuiet = rig.sim.received().size();
     runEventLoop(500);
     QCOMPARE(rig.sim.received().size(), sentBeforeQuiet);
 
-    // A read clicked while row 0 is being written refills the write queues, so row 0 goes out
-    // again. Both transfers then put their answers on the line together, and each is taken in time.
+    // A read clicked during a write leaves the write's queues alone, and cancelling that read stops
+    // the read only: the write goes on to its end.
     rig.sim.clearReceived();
     rig.log.clear();
     send->click();
-    rig.w.form()->read_btn->click();
+    read->click();
+    QVERIFY(waitUntil([&] { return rig.wire().value(0x41).size() >= 2; }, 5000));
+    read->click();
+    QCOMPARE(read->text(), windowText("读取"));
+    QVERIFY(rig.waitIdle(20000));
+    QVERIFY(rig.log.messages().contains(kWriteDone) && !rig.log.messages().contains(kReadDone));
+    QCOMPARE(rig.wire().value(0x40), inOrder);
+    QCOMPARE(rig.wire().value(0x43), inOrder);
+
+    // Both at once, each answered in time, each complete.
+    rig.sim.clearReceived();
+    rig.log.clear();
+    send->click();
+    read->click();
     QVERIFY(rig.waitIdle(20000));
     QVERIFY(rig.log.messages().contains(kWriteDone) && rig.log.messages().contains(kReadDone));
     QCOMPARE(rig.log.messages().filter(QStringLiteral("超时重发")), QStringList());
     QVERIFY2(rig.boxes.isEmpty(), qPrintable(rig.boxes.join('\n')));
-    const QMap<int, QList<int>> channels = rig.wire();
-    QList<int> inOrder;
-    for (int r = 0; r < n; ++r)
-        inOrder << r;
-    QCOMPARE(channels.value(0x40), QList<int>{0} + inOrder);
-    for (const int command : {0x41, 0x43, 0x44})
-        QCOMPARE(channels.value(command), inOrder);
+    for (const int command : {0x40, 0x41, 0x43, 0x44})
+        QCOMPARE(rig.wire().value(command), inOrder);
     for (int r = 0; r < n; ++r) {
         QCOMPARE(stored(rig.w, r), rows[r]);
         QCOMPARE(stored(rig.sim, r), rows[r]);
@@ -120,6 +159,99 @@ void TestTransfer::clicksAroundATransfer()
     rig.w.serialportLinkBtn_clicked();
     send->click();
     QCOMPARE(rig.boxes, QStringList{warningBox(windowText("未连接串口!"))});
+}
+
+void TestTransfer::unaskedAndShortReplies()
+{
+    RadioSimOptions options;
+    options.shortAck = true;
+    Rig rig(options);
+    QVERIFY(rig.connectLink());
+    const QList<QByteArray> rows = rig.fillRows(3, 7);
+    for (int r = 0; r < 3; ++r) {
+        rig.sim.setAnalog(r, rig.w.rowToChannel(r));
+        rig.sim.setDmr(r, rig.w.rowToDmr(r));
+    }
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitIdle(5000));
+
+    // Late or repeated acknowledgements, with nothing in flight, start nothing.
+    rig.sim.clearReceived();
+    for (const char command : {char(0x43), char(0x40)}) {
+        QByteArray ack = QByteArray(1, char(3)) + command;
+        Tools::appendCrc(ack);
+        Tools::prependHeader(ack);
+        rig.sim.sendUnasked(ack);
+    }
+    runEventLoop(400);
+    QCOMPARE(rig.sim.received(), QList<QByteArray>());
+    QCOMPARE(rig.w.form()->send_btn->text(), windowText("发送"));
+
+    // Reads answered with frames too short for a record: no row changes (row 0 least of all), the
+    // request is resent as unanswered and then given up.
+    RadioSimOptions shortReads;
+    shortReads.shortRead = true;
+    rig.sim.setOptions(shortReads);
+    rig.w.setNumCheckedState(0);
+    rig.w.tableModel()->setData(rig.w.tableModel()->index(2, ColCheck), Qt::Checked, Qt::CheckStateRole);
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitIdle(4000));
+    QTRY_COMPARE(rig.boxes, QStringList{failureBox(1, QStringLiteral("2"))});
+    QCOMPARE(rig.wire().value(0x41), (QList<int>{2, 2, 2, 2}));
+    for (int r = 0; r < 3; ++r)
+        QCOMPARE(stored(rig.w, r), rows[r]);
+}
+
+void TestTransfer::verifyAfterWrite()
+{
+    Rig rig;
+    QVERIFY(rig.connectLink());
+    rig.w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.w));
+    const QList<QByteArray> rows = rig.fillRows(3, 5);
+    Ui::termial *ui = rig.w.form();
+    QVERIFY(!ui->verify_checkBox->isChecked());
+    // The radio keeps channel 1's VFO A mode its own way, which only reading it back shows.
+    bool readOffWhileVerifying = true;
+    QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
+        if (quint8(f.at(5)) == 0x43 && channelOf(f) == 2) {
+            channel c = rig.sim.analog(1);
+            c.setVfoaMode(quint8((c.vfoaMode() + 1) % 10));
+            rig.sim.setAnalog(1, c);
+        }
+        if (quint8(f.at(5)) == 0x41)
+            readOffWhileVerifying = readOffWhileVerifying && !ui->read_btn->isEnabled();
+    });
+    ui->verify_checkBox->click();
+    ui->send_btn->click();
+    QVERIFY(!ui->verify_checkBox->isEnabled());
+    QVERIFY(rig.waitIdle(5000));
+    QCOMPARE(rig.wire().value(0x44), (QList<int>{0, 1, 2}));
+    QVERIFY(readOffWhileVerifying);
+    const QString differs = windowText("存储内容不同：%1").arg(QStringLiteral("VFA_MODE"));
+    QTRY_COMPARE(rig.boxes, QStringList{warningBox(windowText("%1 个信道校验不符：").arg(1) +
+                                                   QStringLiteral("\n1: ") + differs)});
+    for (int r = 0; r < 3; ++r)
+        QCOMPARE(stored(rig.w, r), rows[r]);
+    QCOMPARE(markOf(rig.w, 1), differs);
+    QCOMPARE(markOf(rig.w, 0) + markOf(rig.w, 2), QString());
+    QVERIFY(rig.status.contains(windowText("正在写入 %1 / %2").arg(3).arg(3)));
+    QVERIFY(rig.status.contains(windowText("正在校验 %1 / %2").arg(2).arg(3)));
+    QVERIFY(isStatusLine(rig.status.last(), "写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败", 3, 1));
+    QVERIFY(ui->verify_checkBox->isEnabled() && ui->read_btn->isEnabled());
+
+    // A tick is no edit; typing into the row through its editor is, and takes the mark away.
+    QStandardItemModel *model = rig.w.tableModel();
+    model->setData(model->index(1, ColCheck), Qt::Unchecked, Qt::CheckStateRole);
+    QCOMPARE(markOf(rig.w, 1), differs);
+    ui->tableView->setCurrentIndex(model->index(1, ColName));
+    ui->tableView->edit(model->index(1, ColName));
+    QLineEdit *editor = ui->tableView->findChild<QLineEdit *>();
+    QVERIFY(editor);
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, QStringLiteral("X"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    QTRY_COMPARE(markOf(rig.w, 1), QString()); // the delegate commits from the event loop
 }
 
 void TestTransfer::compactList()

@@ -1,0 +1,160 @@
+// What a person sees of transfers: the controls' state, the status bar, row marks and the verify's
+// comparison.
+#include "termial.h"
+#include "ui_termial.h"
+
+#include "tablecolumns.h"
+
+#include <QBrush>
+#include <QFile>
+#include <QStandardItemModel>
+
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace
+{
+
+// The warning colour of a marked channel-number cell: readable under the table's light text.
+const QColor kMarkColour(0x8A, 0x5A, 0x12);
+
+// Bytes of a record after its size and command bytes, and the table column each belongs to (the
+// column header names it); bytes without a column are named by their record field.
+struct Field {
+    int column;
+    const char *name;
+};
+constexpr Field kAnalogFields[26] = {
+    {ColChannel, ""},  {ColChannel, ""},  {ColVfoaMode, ""},  {ColVfobMode, ""},     {ColVfoaFreq, ""},
+    {ColVfoaFreq, ""}, {ColVfoaFreq, ""}, {ColVfoaFreq, ""},  {ColVfobFreq, ""},     {ColVfobFreq, ""},
+    {ColVfobFreq, ""}, {ColVfobFreq, ""}, {ColEmitYayin, ""}, {ColReceiveYayin, ""}, {ColName, ""},
+    {ColName, ""},     {ColName, ""},     {ColName, ""},      {ColName, ""},         {ColName, ""},
+    {ColName, ""},     {ColName, ""},     {ColName, ""},      {ColName, ""},         {ColName, ""},
+    {ColName, ""},
+};
+constexpr Field kDmrFields[26] = {
+    {ColChannel, ""}, {ColChannel, ""}, {ColCallType, ""}, {ColTxCc, ""},   {ColRxCc, ""},
+    {ColSlot, ""},    {ColCallId, ""},  {ColCallId, ""},   {ColCallId, ""}, {ColCallId, ""},
+    {ColOwnId, ""},   {ColOwnId, ""},   {ColOwnId, ""},    {ColOwnId, ""},  {ColChType, ""},
+    {ColRxCtcss, ""}, {ColTxCtcss, ""}, {ColSqlevel, ""},  {-1, "spkgain"}, {-1, "dmrexist"},
+    {-1, "dmodGain"}, {-1, "scrEn"},    {-1, "scrSeed"},   {-1, "scrSeed"}, {-1, "chBsMode"},
+    {-1, "validat"},
+};
+
+} // namespace
+
+void termial::initTransferUi()
+{
+    // A typed path (/dev/ttyUSB0) is opened as it stands; it is not added to the list.
+    ui->serialport_comboBox->setEditable(true);
+    ui->serialport_comboBox->setInsertPolicy(QComboBox::NoInsert);
+    ui->status_bar->setSizeGripEnabled(false);
+    connect(ui->verify_checkBox, &QCheckBox::toggled, this, &termial::updateControls);
+    connect(model, &QStandardItemModel::itemChanged, this, &termial::rowEdited);
+    updateControls();
+}
+
+void termial::updateControls()
+{
+    const bool programPage = currentTab == 0;
+    ui->serialport_comboBox->setEnabled(!isConnected);
+    ui->serialportFlash_pushButton->setEnabled(!isConnected);
+    ui->language_comboBox->setEnabled(!isConnected);
+    ui->serialportLink_pushButton->setText(isConnected ? tr("断开") : tr("连接"));
+    // Bulk checking runs the event loop; the buttons stay off so a click cannot start another inside it.
+    const bool checkable = isConnected && !isSending && !checkingAll;
+    ui->checkAll_pushButton->setEnabled(checkable);
+    ui->checkNotAll_pushButton->setEnabled(checkable);
+    ui->save_pushButton->setEnabled(programPage);
+    ui->open_pushButton->setEnabled(programPage);
+    // A verifying write reads back with the read commands: it and a read exclude each other. While a
+    // direction runs its button stays on, as the way to cancel it.
+    ui->read_btn->setEnabled(programPage && !(isSending && writeVerifies));
+    ui->read_btn->setText(isReading ? tr("正在读取..") : tr("读取"));
+    ui->send_btn->setEnabled(programPage && (isSending || !(isReading && ui->verify_checkBox->isChecked())));
+    ui->send_btn->setText(isSending ? tr("发送中...") : tr("发送"));
+    ui->verify_checkBox->setEnabled(programPage && !isSending);
+}
+
+void termial::showProgress()
+{
+    // The direction that moved last speaks; with both under way that alternates, which is honest.
+    const bool verifying = isSending && writePhase == WritePhase::Verifying;
+    const bool writing = isSending && (!isReading || verifying || writeRun.handled >= readRun.handled);
+    const TransferRun &r = writing ? writeRun : readRun;
+    const int total = int(r.channels.size());
+    if (verifying)
+        ui->status_bar->showMessage(tr("正在校验 %1 / %2").arg((r.handled - 2 * total) / 2).arg(total));
+    else if (writing)
+        ui->status_bar->showMessage(tr("正在写入 %1 / %2").arg(r.handled / 2).arg(total));
+    else if (isReading)
+        ui->status_bar->showMessage(tr("正在读取 %1 / %2").arg(r.handled / 2).arg(total));
+}
+
+void termial::compareWritten(quint16 number, const QByteArray &sent, const QByteArray &answer, bool dmr)
+{
+    if (sent == answer)
+        return;
+    const Field *fields = dmr ? kDmrFields : kAnalogFields;
+    QStringList names;
+    const QString previous = writeRun.failed.value(number);
+    for (qsizetype i = 0; i < qMin(sent.size(), answer.size()) && i < 26; ++i) {
+        if (sent.at(i) == answer.at(i))
+            continue;
+        const Field &f = fields[i];
+        const QString name = f.column >= 0 ? model->headerData(f.column, Qt::Horizontal).toString().trimmed()
+                                           : QString::fromLatin1(f.name);
+        if (!names.contains(name))
+            names << name;
+    }
+    QString text = tr("存储内容不同：%1").arg(names.join(QStringLiteral(", ")));
+    if (!previous.isEmpty())
+        text = previous + QStringLiteral(", ") + names.join(QStringLiteral(", "));
+    writeRun.failed.insert(number, text);
+}
+
+void termial::markRow(quint16 number, const QString &why)
+{
+    if (number >= model->rowCount())
+        return;
+    QStandardItem *item = model->item(number, ColChannel);
+    if (!item)
+        return;
+    item->setData(QBrush(kMarkColour), Qt::BackgroundRole);
+    item->setData(why, Qt::ToolTipRole);
+}
+
+void termial::clearMark(quint16 number)
+{
+    if (number >= model->rowCount())
+        return;
+    QStandardItem *item = model->item(number, ColChannel);
+    if (!item || !item->data(Qt::ToolTipRole).isValid())
+        return;
+    item->setData(QVariant(), Qt::BackgroundRole);
+    item->setData(QVariant(), Qt::ToolTipRole);
+}
+
+void termial::rowEdited(QStandardItem *item)
+{
+    // Ticks are no edit of the channel, and the marks are written into column 1 themselves.
+    if (item->column() > ColChannel)
+        clearMark(quint16(item->row()));
+}
+
+QString termial::permissionHint(const QString &path) const
+{
+    // Only a device the user may not open calls for a group; a lock held elsewhere is another matter.
+    const QByteArray native = QFile::encodeName(path);
+    struct stat info {
+    };
+    if (::stat(native.constData(), &info) != 0 || ::access(native.constData(), R_OK | W_OK) == 0)
+        return QString();
+    const group *owner = ::getgrgid(info.st_gid);
+    const QString name =
+        owner && owner->gr_gid != 0 ? QString::fromLocal8Bit(owner->gr_name) : QStringLiteral("dialout");
+    return tr("没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod "
+              "-aG %1 $USER")
+        .arg(name);
+}
