@@ -63,12 +63,7 @@ void termial::startLanguageLoad(const QString &fileName)
                     ui->retranslateUi(this);
                     // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps
                     // its own.
-                    if (isConnected)
-                        ui->serialportLink_pushButton->setText(tr("断开"));
-                    if (isSending)
-                        ui->send_btn->setText(tr("发送中..."));
-                    if (isReading)
-                        ui->read_btn->setText(tr("正在读取.."));
+                    updateControls();
                 }
                 watcher->deleteLater();
             });
