@@ -16,6 +16,8 @@
 #include <QJsonParseError>
 #include <QStandardItemModel>
 
+#include <algorithm>
+
 void termial::saveBtn_clicked()
 {
     WLOG() << "取所有勾选的channel对象开始";
@@ -58,8 +60,10 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
         seams::warning(this, tr("警告"), tr("文件没有保存：%1").arg(reason));
         return false;
     }
-    for (const channel &record : channels)
-        editedRows.remove(record.channelNumber());
+    // A CSV file carries columns 2 to 8 only: an edited DMR cell would not be in it.
+    if (!isCsvFile(fileName))
+        for (const channel &record : channels)
+            editedRows.remove(record.channelNumber());
     return true;
 }
 
@@ -254,7 +258,9 @@ bool termial::settleEdits(const QList<int> &rows)
         channels.append(rowToChannel(row));
         dmrs.append(rowToDmr(row));
     }
-    return saveChannels(channels, dmrs);
+    // Saved as CSV, the DMR columns were left out: those rows are still at risk.
+    return saveChannels(channels, dmrs) &&
+           std::none_of(lost.cbegin(), lost.cend(), [this](quint16 row) { return editedRows.contains(row); });
 }
 
 void termial::closeEvent(QCloseEvent *event)
