@@ -176,6 +176,7 @@ private:
     void retranslateEditActions();
     // Ends the step that gathers a person's edits, if one is open.
     void closeEditStep();
+    void updateUndoActions();
     void closeRowChange();
     // Announces rows an undo or redo put back, then keeps their exact flags.
     void rowsRestored(const QList<int> &rows, const QList<QByteArray> &states);

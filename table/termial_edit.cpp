@@ -125,10 +125,10 @@ void termial::initEditActions()
     add(&findAction, &termial::findRow, {QKeySequence(Qt::CTRL | Qt::Key_F)});
     add(&findNextAction, &termial::findNextRow, {QKeySequence(Qt::Key_F3)});
     view->setContextMenuPolicy(Qt::ActionsContextMenu);
-    undoAction->setEnabled(false);
-    redoAction->setEnabled(false);
-    connect(undoHistory, &QUndoStack::canUndoChanged, undoAction, &QAction::setEnabled);
-    connect(undoHistory, &QUndoStack::canRedoChanged, redoAction, &QAction::setEnabled);
+    // The actions die with the view, before the stack, whose destruction still announces its end.
+    connect(undoHistory, &QUndoStack::canUndoChanged, undoAction, [this] { updateUndoActions(); });
+    connect(undoHistory, &QUndoStack::canRedoChanged, undoAction, [this] { updateUndoActions(); });
+    updateUndoActions();
     retranslateEditActions();
 }
 
@@ -158,6 +158,7 @@ void termial::noteRowChange(const QModelIndex &topLeft, const QModelIndex &botto
         editStepOpen = true;
         stepText = tr("编辑");
         QMetaObject::invokeMethod(this, &termial::closeEditStep, Qt::QueuedConnection);
+        updateUndoActions();
     }
     const int last = qMin(bottomRight.row(), int(rowStates.size()) - 1);
     for (int row = qMax(topLeft.row(), 0); row <= last; ++row)
@@ -170,7 +171,15 @@ void termial::closeEditStep()
     if (editStepOpen && rowChangeDepth == 0) {
         editStepOpen = false;
         closeRowChange();
+        updateUndoActions();
     }
+}
+
+// An edit not yet closed into a step can already be undone; nothing can while a read or an open runs.
+void termial::updateUndoActions()
+{
+    undoAction->setEnabled(rowChangeDepth == 0 && (editStepOpen || undoHistory->canUndo()));
+    redoAction->setEnabled(rowChangeDepth == 0 && undoHistory->canRedo());
 }
 
 void termial::beginRowChange(const QString &text)
@@ -178,13 +187,16 @@ void termial::beginRowChange(const QString &text)
     if (rowChangeDepth++ == 0) {
         closeEditStep();
         stepText = text;
+        updateUndoActions();
     }
 }
 
 void termial::endRowChange()
 {
-    if (rowChangeDepth > 0 && --rowChangeDepth == 0)
+    if (rowChangeDepth > 0 && --rowChangeDepth == 0) {
         closeRowChange();
+        updateUndoActions();
+    }
 }
 
 // Rows announced but left as they were (a nested run of the enabling rule, a file holding what the
@@ -329,18 +341,22 @@ void termial::pasteCells()
             if (column > ColChannel && column < ColumnCount)
                 pending.insert(column, block.at(i).at(j));
         }
-        for (auto it = pending.cbegin(); it != pending.cend(); ++it) {
+        // In column order, so the box names the first cell that does not fit.
+        for (int column = ColName; column < ColumnCount; ++column) {
+            const auto it = pending.constFind(column);
+            if (it == pending.cend())
+                continue;
             bool ok = false;
-            const QVariant value = pasteValue(it.key(), it.value(), &ok);
+            const QVariant value = pasteValue(column, *it, &ok);
             // A closed cell may be given what it already holds, so whole rows paste between analog rows.
-            const bool same = model->index(row, it.key()).data(Qt::DisplayRole).toString() == it.value();
-            if (!ok || (!same && !isEditable(row, it.key(), pending))) {
-                const QString column = model->headerData(it.key(), Qt::Horizontal).toString().trimmed();
+            const bool same = model->index(row, column).data(Qt::DisplayRole).toString() == *it;
+            if (!ok || (!same && !isEditable(row, column, pending))) {
+                const QString name = model->headerData(column, Qt::Horizontal).toString().trimmed();
                 seams::warning(this, tr("警告"),
-                               tr("没有粘贴：信道 %1 的 %2 不能取“%3”。").arg(row).arg(column, it.value()));
+                               tr("没有粘贴：信道 %1 的 %2 不能取“%3”。").arg(row).arg(name, *it));
                 return;
             }
-            cells.insert({row, it.key()}, value);
+            cells.insert({row, column}, value);
         }
     }
     const RowChangeScope step(this, tr("粘贴"));
