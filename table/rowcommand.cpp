@@ -31,6 +31,8 @@ QByteArray captureRow(const QStandardItemModel *model, int row)
             for (int role : keptRoles)
                 out << item->data(role);
     }
+    // The stream grows its buffer ahead; the history keeps thousands of these.
+    state.squeeze();
     return state;
 }
 
