@@ -229,5 +229,69 @@
         <source>文件中没有可用的信道</source>
         <translation>文件中没有可用的信道</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>清除行</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>勾选修改过的行</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>查找…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>查找下一个</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>名称或频率：</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>没有粘贴：信道 %1 的 %2 不能取“%3”。</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>没有找到“%1”。</translation>
+    </message>
 </context>
 </TS>

@@ -229,5 +229,69 @@
         <source>文件中没有可用的信道</source>
         <translation>The file holds no usable channel</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Clear rows</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Tick edited rows</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Find…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Name or frequency:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>Nothing pasted: %2 of channel %1 cannot take "%3".</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>"%1" not found.</translation>
+    </message>
 </context>
 </TS>

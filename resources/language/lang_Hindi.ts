@@ -229,5 +229,69 @@
         <source>文件中没有可用的信道</source>
         <translation>फ़ाइल में कोई उपयोगी चैनल नहीं है</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>पूर्ववत करें</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>फिर से करें</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>काटें</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>कॉपी करें</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>मिटाएँ</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>पंक्तियाँ साफ़ करें</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>बदली गई पंक्तियाँ चुनें</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>खोजें…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>अगला खोजें</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>खोजें</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>नाम या आवृत्ति:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>संपादन</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>फ़ाइल खोलें</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>कुछ भी नहीं चिपकाया गया: चैनल %1 का %2 "%3" नहीं ले सकता।</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>"%1" नहीं मिला।</translation>
+    </message>
 </context>
 </TS>

@@ -229,5 +229,69 @@
         <source>文件中没有可用的信道</source>
         <translation>El archivo no contiene ningún canal utilizable</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Vaciar filas</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Marcar filas modificadas</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Buscar…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Nombre o frecuencia:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>No se ha pegado nada: %2 del canal %1 no admite «%3».</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>No se ha encontrado «%1».</translation>
+    </message>
 </context>
 </TS>
