@@ -16,15 +16,16 @@
 #include <QUndoStack>
 #include <QtTest>
 
-// Chooses an entry of the view's real context menu with a click, as a person does.
-static void chooseFromMenu(QTableView *view, const QString &text)
+// Chooses an entry of the view's real context menu with a click, as a person does; source is its text
+// before translation.
+static void chooseFromMenu(QTableView *view, const char *source)
 {
     bool chosen = false;
     QTimer::singleShot(50, view, [&] {
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         for (QAction *action : menu->actions())
-            if (action->text() == text) {
+            if (action->text() == QCoreApplication::translate("termial", source)) {
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
                 chosen = true;
                 return;
@@ -34,7 +35,7 @@ static void chooseFromMenu(QTableView *view, const QString &text)
     const QPoint at = view->visualRect(view->currentIndex()).center();
     QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
     QCoreApplication::sendEvent(view->viewport(), &event);
-    QVERIFY2(chosen, qPrintable(text));
+    QVERIFY2(chosen, source);
 }
 
 class TestEdit : public QObject
@@ -134,7 +135,7 @@ void TestEdit::undoRedo()
     press(Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
     QVERIFY(model->item(6, ColCallType)->isEditable());
-    chooseFromMenu(view, QStringLiteral("撤销"));
+    chooseFromMenu(view, "撤销");
     QCOMPARE(cell(6, ColVfoaMode), QVariant());
     press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
@@ -200,7 +201,7 @@ void TestEdit::deleteAndClearRows()
     QCOMPARE(cell(9, ColChannel), QVariant(9));
     QCOMPARE(w->undoStack()->count(), 3);
     const QByteArray deleted = captureRow(model, 9);
-    chooseFromMenu(view, QStringLiteral("清除行"));
+    chooseFromMenu(view, "清除行");
     QCOMPARE(cell(9, ColCallId), QVariant());
     QCOMPARE(w->rowToDmr(9).dmodGain(), DMR().dmodGain());
     QVERIFY(!model->item(9, ColChannel)->data(RoleDmodGain).isValid());
