@@ -6,6 +6,7 @@
 #include "serialport.h"
 #include "tools.h"
 
+#include <QByteArray>
 #include <QElapsedTimer>
 #include <QHash>
 #include <QList>
@@ -17,10 +18,12 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAction;
 class QJsonObject;
 struct CsvChannel;
 class QStandardItem;
 class QStandardItemModel;
+class QUndoStack;
 class QTimer;
 class QTranslator;
 class CellDelegate;
@@ -37,7 +40,7 @@ class termial;
 
 // Member functions are defined with their subsystem: app/termial.cpp (construction, wiring),
 // app/termial_link.cpp, app/termial_receive.cpp, app/termial_transfer.cpp, app/termial_files.cpp,
-// app/termial_language.cpp, table/termial_table.cpp, table/termial_convert.cpp.
+// app/termial_language.cpp, table/termial_table.cpp, table/termial_convert.cpp, table/termial_edit.cpp.
 class termial : public QWidget
 {
     Q_OBJECT
@@ -91,6 +94,52 @@ public:
     // Runs on a pool thread; target is a translator of this load alone, not installed while it runs.
     void loadingLanguage(QTranslator *target, QString fileName);
 
+    // The column-enabling rule for one cell: columns 2 to 8 are always open, DMR columns only in a row
+    // whose VFO A or B mode is "DMR" (the DMR tones also need Ch_type empty or "DFM"), squelch keeps
+    // what it has in such a row. Texts in pending stand for cells about to be written (a paste).
+    bool isEditable(int row, int column, const QHash<int, QString> &pending = {}) const;
+
+    // Undo. Everything the table announces between beginRowChange and endRowChange is one undo step
+    // named text; outside such a pair, the changes of one pass of the event loop are one step (a cell
+    // edit, including the combo editor's two writes). A read calls beginRowChange(tr("读取")) before it
+    // writes its first row and endRowChange() when it ends, finished or cancelled; Open does the same.
+    // Pairs nest: the outermost names the step. Undo and redo wait while a pair is open.
+    void beginRowChange(const QString &text);
+    void endRowChange();
+    // The same pair for a scope.
+    class RowChangeScope
+    {
+    public:
+        RowChangeScope(termial *window, const QString &text) : window(window)
+        {
+            window->beginRowChange(text);
+        }
+        ~RowChangeScope() { window->endRowChange(); }
+        RowChangeScope(const RowChangeScope &) = delete;
+        RowChangeScope &operator=(const RowChangeScope &) = delete;
+
+    private:
+        termial *window;
+    };
+    QUndoStack *undoStack() const { return undoHistory; }
+
+    // Rows whose data changed since they were last written, read or opened (what "Tick edited rows"
+    // ticks). A write calls rowsWritten with the rows the radio acknowledged.
+    void rowsWritten(const QList<int> &rows);
+    QList<int> changedRowList() const;
+
+    // Table edit actions, also the view's context menu.
+    void undoEdit();
+    void redoEdit();
+    void copyCells();
+    void cutCells();
+    void pasteCells();
+    void deleteCells();
+    void clearRows();
+    void tickChangedRows();
+    void findRow();
+    void findNextRow();
+
     // Read access for tests and the benchmark program.
     QStandardItemModel *tableModel() const { return model; }
     Ui::termial *form() const { return ui; }
@@ -117,6 +166,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
+    void noteRowChange(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
     void noteEdits(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
     void send_clicked();
     void read_clicked();
@@ -129,6 +179,21 @@ public:
     const QSerialPort &serialport() const { return currentSerialport; }
 
 private:
+    // Table edit actions: built once, their texts set again on a language switch.
+    void initEditActions();
+    void retranslateEditActions();
+    // Ends the step that gathers a person's edits, if one is open.
+    void closeEditStep();
+    void updateUndoActions();
+    void closeRowChange();
+    // Announces rows an undo or redo put back, then keeps their exact flags.
+    void rowsRestored(const QList<int> &rows, const QList<QByteArray> &states);
+    // Writes cells with the model's signals blocked, then announces each run of rows once, as edits.
+    void writeCells(const QMap<QPair<int, int>, QVariant> &cells);
+    void announceRows(const QList<int> &rows, int firstColumn, int lastColumn);
+    void selectRow(int row);
+    bool findFrom(int row);
+
     // Serial link: the toggle's two halves.
     void openLink();
     // Ends any transfer under way (stopped when the line was lost, else cancelled); returns the
@@ -226,6 +291,30 @@ private:
 
     // Rows a person edited since they were last saved, opened or read.
     QSet<int> editedRows;
+    // Rows whose data changed since they were last written, read or opened.
+    QSet<int> changedRows;
+
+    // Undo: the stack, each row's state as last recorded (the "before" of the next step; shares its
+    // bytes with the steps) and as built, and the step being gathered.
+    QUndoStack *undoHistory = nullptr;
+    QList<QByteArray> rowStates;
+    QList<QByteArray> freshRows;
+    QMap<int, QByteArray> stepBefore;
+    QString stepText;
+    int rowChangeDepth = 0;
+    bool editStepOpen = false;
+    bool restoringRows = false;
+    QString findText;
+    QAction *undoAction = nullptr;
+    QAction *redoAction = nullptr;
+    QAction *cutAction = nullptr;
+    QAction *copyAction = nullptr;
+    QAction *pasteAction = nullptr;
+    QAction *deleteAction = nullptr;
+    QAction *clearRowsAction = nullptr;
+    QAction *tickChangedAction = nullptr;
+    QAction *findAction = nullptr;
+    QAction *findNextAction = nullptr;
 
     // ---- Transfer bookkeeping, row marks, status bar and the controls' state ----
     // (app/termial_transfer.cpp, app/termial_marks.cpp)

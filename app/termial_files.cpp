@@ -111,6 +111,7 @@ void termial::openBtn_clicked()
     ui->load_progressBar->setMaximum(channelCount + int(records.dmrs.size()));
     ui->load_progressBar->setValue(0);
     // The event loop runs after every record so the table and the bar repaint during a long load.
+    const RowChangeScope openStep(this, tr("打开文件"));
     int done = 0;
     for (const channel &record : records.channels) {
         viewUpdate(record.channelNumber(), record);
@@ -184,6 +185,7 @@ void termial::openCsv(const QString &fileName)
         rows.append(c.location);
     if (!settleEdits(rows))
         return;
+    const RowChangeScope openStep(this, tr("打开文件"));
     ui->load_progressBar->setMaximum(int(csv.channels.size()));
     ui->load_progressBar->setValue(0);
     int done = 0;
@@ -226,8 +228,10 @@ void termial::noteEdits(const QModelIndex &topLeft, const QModelIndex &bottomRig
         return;
     if (bottomRight.column() < ColName)
         return;
-    for (int row = topLeft.row(); row <= bottomRight.row(); ++row)
+    for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
         editedRows.insert(row);
+        changedRows.insert(row);
+    }
 }
 
 bool termial::settleEdits(const QList<int> &rows)

@@ -61,6 +61,7 @@ void termial::startLanguageLoad(const QString &fileName)
                     QCoreApplication::installTranslator(translator);
                     QGuiApplication::setLayoutDirection(QLocale(locale).textDirection());
                     ui->retranslateUi(this);
+                    retranslateEditActions();
                     // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps
                     // its own.
                     updateControls();

@@ -136,6 +136,8 @@ void termial::readBtn_clicked()
         return;
     }
     isReading = true;
+    // Every row the read fills is one undo step, however the read ends.
+    beginRowChange(tr("读取"));
     beginRun(readRun, *list0x41);
     retry0x41 = 0;
     retry0x44 = 0;
@@ -290,6 +292,7 @@ QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, con
 {
     const bool write = direction == Direction::Write;
     const bool verified = write && writeVerifies;
+    const bool wasReading = isReading;
     QList<QTimer *> timers;
     if (write) {
         timers = {timer0x40, timer0x43};
@@ -308,12 +311,14 @@ QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, con
     TransferRun &r = run(direction);
     const int frames = verified ? 4 : 2;
     QList<quint16> notTransferred;
+    QList<int> through;
     for (const quint16 number : std::as_const(r.channels)) {
         if (r.failed.contains(number)) {
             notTransferred << number;
             markRow(number, r.failed.value(number));
         } else if (r.halvesDone.value(number) >= frames) {
             clearMark(number);
+            through << number;
         } else if (how != TransferEnd::Cancelled) {
             notTransferred << number;
             markRow(number, tr("未传输"));
@@ -324,8 +329,11 @@ QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, con
         isSending = false;
         writeVerifies = false;
         writePhase = WritePhase::Writing;
+        rowsWritten(through);
     } else {
         isReading = false;
+        if (wasReading)
+            endRowChange();
     }
     if (how != TransferEnd::Completed)
         ui->load_progressBar->reset();

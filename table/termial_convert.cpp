@@ -136,6 +136,7 @@ void termial::viewUpdate(int row, const channel &record)
     setItemData(model, row, ColReceiveYayin, codeText(yayinList, record.receiveYayin(), -1));
     model->blockSignals(wasBlocked);
     editedRows.remove(row);
+    changedRows.remove(row);
     emit model->dataChanged(model->index(row, ColCheck), model->index(row, ColReceiveYayin), {});
 }
 
@@ -166,6 +167,7 @@ void termial::viewUpdateDmr(int row, const DMR &record)
     setItemData(model, row, ColChannel, int(record.chBsMode()), RoleChBsMode);
     model->blockSignals(wasBlocked);
     editedRows.remove(row);
+    changedRows.remove(row);
     emit model->dataChanged(model->index(row, ColCallType), model->index(row, ColSqlevel), {});
 }
 

@@ -77,6 +77,7 @@ void termial::initTableView()
     connect(model, &QStandardItemModel::dataChanged, this, &termial::onDataChanged);
     connect(model, &QStandardItemModel::dataChanged, this, &termial::noteEdits);
     initTableModel();
+    initEditActions();
 }
 
 // The items are built with the model's signals blocked: one notice per cell would run the
@@ -215,6 +216,11 @@ void termial::channelNumLineEdit_returnPressed()
         seams::warning(this, tr("警告"), text);
         return;
     }
+    selectRow(row);
+}
+
+void termial::selectRow(int row)
+{
     QTableView *view = ui->tableView;
     view->clearSelection();
     const QItemSelection selection(model->index(row, 0), model->index(row, model->columnCount() - 1));
@@ -226,31 +232,42 @@ void termial::channelNumLineEdit_returnPressed()
 // DMR columns are editable only in a row whose VFO A or VFO B mode is "DMR"; the two DMR tone
 // columns also need the channel type to be empty or "DFM". Squelch (column 18) is never opened
 // here, only closed.
+bool termial::isEditable(int row, int column, const QHash<int, QString> &pending) const
+{
+    if (column <= ColChannel || column >= ColumnCount)
+        return false;
+    if (column < ColCallType)
+        return true;
+    const auto text = [this, row, &pending](int column) {
+        const auto it = pending.constFind(column);
+        if (it != pending.cend())
+            return *it;
+        const QStandardItem *item = model->item(row, column);
+        return item ? item->text() : QString();
+    };
+    const QLatin1String dmr("DMR");
+    if (text(ColVfoaMode) != dmr && text(ColVfobMode) != dmr)
+        return false;
+    if (column <= ColChType)
+        return true;
+    if (column <= ColTxCtcss) {
+        const QString chType = text(ColChType);
+        return chType.isEmpty() || chType == QLatin1String("DFM");
+    }
+    const QStandardItem *item = model->item(row, column);
+    return item && item->flags().testFlag(Qt::ItemIsEditable);
+}
+
 void termial::onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight,
                             const QList<int> & /*roles*/)
 {
     if (topLeft.column() > ColChType || bottomRight.column() < ColVfoaMode ||
         topLeft.row() > bottomRight.row())
         return;
-    const QLatin1String dmr("DMR");
     for (int row = topLeft.row(); row <= bottomRight.row(); ++row) {
-        const auto text = [this, row](int column) {
-            const QStandardItem *item = model->item(row, column);
-            return item ? item->text() : QString();
-        };
-        const bool dmrRow = text(ColVfoaMode) == dmr || text(ColVfobMode) == dmr;
-        const QString chType = text(ColChType);
-        const bool tonesAllowed = chType.isEmpty() || chType == QLatin1String("DFM");
         for (int column = ColCallType; column <= ColSqlevel; ++column) {
-            QStandardItem *item = model->item(row, column);
-            if (!item)
-                continue;
-            if (!dmrRow)
-                setEditable(item, false);
-            else if (column <= ColChType)
-                setEditable(item, true);
-            else if (column <= ColTxCtcss)
-                setEditable(item, tonesAllowed);
+            if (QStandardItem *item = model->item(row, column))
+                setEditable(item, isEditable(row, column));
         }
     }
 }

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>لا تملك صلاحية فتح هذا الجهاز. على Linux أضف المستخدم إلى مجموعة الجهاز (هنا %1) ثم سجّل الدخول من جديد: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>تراجع</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>إعادة</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>قص</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>نسخ</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>لصق</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>حذف</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>مسح الصفوف</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>تحديد الصفوف المعدلة</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>بحث…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>البحث عن التالي</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>بحث</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>الاسم أو التردد:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>تعديل</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>فتح الملف</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>لم يُلصق شيء: لا يقبل %2 في القناة %1 القيمة "%3".</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>لم يُعثر على "%1".</translation>
+    </message>
 </context>
 </TS>

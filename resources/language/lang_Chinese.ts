@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>撤销</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>重做</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>剪切</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>复制</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>粘贴</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>清除行</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>勾选修改过的行</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>查找…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>查找下一个</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>查找</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>名称或频率：</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>打开文件</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>没有粘贴：信道 %1 的 %2 不能取“%3”。</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>没有找到“%1”。</translation>
+    </message>
 </context>
 </TS>

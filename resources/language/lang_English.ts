@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>You may not open this device. On Linux, add your user to the device's group (here %1) and log in again: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Clear rows</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Tick edited rows</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Find…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Find next</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Find</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Name or frequency:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Open file</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>Nothing pasted: %2 of channel %1 cannot take "%3".</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>"%1" not found.</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>Vous n'avez pas le droit d'ouvrir ce périphérique. Sous Linux, ajoutez votre utilisateur au groupe du périphérique (ici %1) puis reconnectez-vous : sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Rétablir</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Couper</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copier</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Coller</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Vider les lignes</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Cocher les lignes modifiées</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Rechercher…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Rechercher le suivant</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Rechercher</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Nom ou fréquence :</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Ouverture du fichier</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>Rien n’a été collé : %2 du canal %1 ne peut pas prendre « %3 ».</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>« %1 » introuvable.</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>Sie dürfen dieses Gerät nicht öffnen. Unter Linux fügen Sie Ihren Benutzer der Gruppe des Geräts hinzu (hier %1) und melden sich neu an: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Wiederholen</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Ausschneiden</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Einfügen</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Zeilen leeren</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Geänderte Zeilen ankreuzen</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Suchen…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Weitersuchen</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Suchen</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Name oder Frequenz:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Datei öffnen</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>Nichts eingefügt: %2 von Kanal %1 kann „%3“ nicht aufnehmen.</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>„%1“ nicht gefunden.</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>इस डिवाइस को खोलने की अनुमति नहीं है। Linux पर अपने उपयोगकर्ता को डिवाइस के समूह (यहाँ %1) में जोड़ें और फिर से लॉग इन करें: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>पूर्ववत करें</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>फिर से करें</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>काटें</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>कॉपी करें</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>चिपकाएँ</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>मिटाएँ</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>पंक्तियाँ साफ़ करें</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>बदली गई पंक्तियाँ चुनें</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>खोजें…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>अगला खोजें</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>खोजें</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>नाम या आवृत्ति:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>संपादन</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>फ़ाइल खोलें</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>कुछ भी नहीं चिपकाया गया: चैनल %1 का %2 "%3" नहीं ले सकता।</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>"%1" नहीं मिला।</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>このデバイスを開く権限がありません。Linux では、ユーザーをデバイスのグループ（ここでは %1）に追加して再ログインしてください: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>やり直し</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>切り取り</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>コピー</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>貼り付け</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>削除</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>行をクリア</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>変更した行にチェック</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>検索…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>次を検索</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>検索</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>名前または周波数：</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>編集</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>ファイルを開く</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>貼り付けていません：チャンネル %1 の %2 に「%3」は入りません。</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>「%1」は見つかりません。</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>Não tem permissão para abrir este dispositivo. No Linux, adicione o seu utilizador ao grupo do dispositivo (aqui %1) e inicie sessão de novo: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Anular</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Refazer</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Colar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Apagar</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Limpar linhas</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Marcar linhas alteradas</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Procurar…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Procurar seguinte</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Procurar</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Nome ou frequência:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edição</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Abrir ficheiro</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>Nada foi colado: %2 do canal %1 não aceita "%3".</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>"%1" não encontrado.</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>Нет прав на открытие этого устройства. В Linux добавьте пользователя в группу устройства (здесь %1) и войдите заново: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Отменить</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Повторить</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Вырезать</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Копировать</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Вставить</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Очистить строки</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Отметить изменённые строки</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Найти…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Найти далее</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Поиск</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Имя или частота:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Открытие файла</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>Ничего не вставлено: %2 канала %1 не принимает «%3».</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>«%1» не найдено.</translation>
+    </message>
 </context>
 </TS>

@@ -321,5 +321,69 @@
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
         <translation>No tiene permiso para abrir este dispositivo. En Linux, añada su usuario al grupo del dispositivo (aquí %1) y vuelva a iniciar sesión: sudo usermod -aG %1 $USER</translation>
     </message>
+    <message>
+        <source>撤销</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message>
+        <source>重做</source>
+        <translation>Rehacer</translation>
+    </message>
+    <message>
+        <source>剪切</source>
+        <translation>Cortar</translation>
+    </message>
+    <message>
+        <source>复制</source>
+        <translation>Copiar</translation>
+    </message>
+    <message>
+        <source>粘贴</source>
+        <translation>Pegar</translation>
+    </message>
+    <message>
+        <source>删除</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>清除行</source>
+        <translation>Vaciar filas</translation>
+    </message>
+    <message>
+        <source>勾选修改过的行</source>
+        <translation>Marcar filas modificadas</translation>
+    </message>
+    <message>
+        <source>查找…</source>
+        <translation>Buscar…</translation>
+    </message>
+    <message>
+        <source>查找下一个</source>
+        <translation>Buscar siguiente</translation>
+    </message>
+    <message>
+        <source>查找</source>
+        <translation>Buscar</translation>
+    </message>
+    <message>
+        <source>名称或频率：</source>
+        <translation>Nombre o frecuencia:</translation>
+    </message>
+    <message>
+        <source>编辑</source>
+        <translation>Edición</translation>
+    </message>
+    <message>
+        <source>打开文件</source>
+        <translation>Abrir archivo</translation>
+    </message>
+    <message>
+        <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
+        <translation>No se ha pegado nada: %2 del canal %1 no admite «%3».</translation>
+    </message>
+    <message>
+        <source>没有找到“%1”。</source>
+        <translation>No se ha encontrado «%1».</translation>
+    </message>
 </context>
 </TS>

@@ -252,6 +252,28 @@ void TestTransfer::verifyAfterWrite()
     QTest::keyClicks(editor, QStringLiteral("X"));
     QTest::keyClick(editor, Qt::Key_Return);
     QTRY_COMPARE(markOf(rig.w, 1), QString()); // the delegate commits from the event loop
+
+    // Ctrl+E ticks what changed since the write went through: row 1 only (stored differently, then edited).
+    rig.w.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&rig.w));
+    ui->tableView->setFocus();
+    QTest::keyClick(ui->tableView, Qt::Key_E, Qt::ControlModifier);
+    QList<int> ticked;
+    for (int r = 0; r < 1000; ++r)
+        if (model->index(r, ColCheck).data(Qt::CheckStateRole).toInt() == Qt::Checked)
+            ticked << r;
+    QCOMPARE(ticked, QList<int>{1});
+
+    // A whole read is one undo step: Ctrl+Z puts back the row the read replaced, Ctrl+Y the read.
+    const QByteArray edited = stored(rig.w, 1);
+    ui->read_btn->click();
+    QVERIFY(rig.waitIdle(5000));
+    const QByteArray read = stored(rig.w, 1);
+    QVERIFY(read != edited);
+    QTest::keyClick(ui->tableView, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(stored(rig.w, 1), edited);
+    QTest::keyClick(ui->tableView, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(stored(rig.w, 1), read);
 }
 
 void TestTransfer::compactList()

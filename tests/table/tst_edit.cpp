@@ -1,0 +1,255 @@
+// The table's edit habits: undo and redo, copy and paste, Delete and Clear rows, ticking changed rows, find.
+#include "termial.h"
+#include "ui_termial.h"
+
+#include "rowcommand.h"
+#include "table/tablecolumns.h"
+#include "tests/common/person.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QInputDialog>
+#include <QMenu>
+#include <QStandardItemModel>
+#include <QUndoStack>
+#include <QtTest>
+
+// Chooses an entry of the view's real context menu with a click, as a person does; source is its text
+// before translation.
+static void chooseFromMenu(QTableView *view, const char *source)
+{
+    bool chosen = false;
+    QTimer::singleShot(50, view, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        for (QAction *action : menu->actions())
+            if (action->text() == QCoreApplication::translate("termial", source)) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                chosen = true;
+                return;
+            }
+        menu->close();
+    });
+    const QPoint at = view->visualRect(view->currentIndex()).center();
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, view->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(view->viewport(), &event);
+    QVERIFY2(chosen, source);
+}
+
+class TestEdit : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        w = std::make_unique<termial>();
+        w->show();
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        view = w->form()->tableView;
+        model = w->tableModel();
+    }
+    void cleanup() { w.reset(); }
+    void commandRestoresRows();
+    void undoRedo();
+    void copyPaste();
+    void deleteAndClearRows();
+    void tickChangedAndFind();
+
+private:
+    QVariant cell(int row, int column) const { return model->index(row, column).data(); }
+    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        // A box that just closed may have left the window inactive, and shortcuts need it active.
+        view->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(view->window()));
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key(key), modifiers);
+    }
+    void selectCells(int row, int left, int bottom, int right)
+    {
+        view->setCurrentIndex(model->index(row, left));
+        view->selectionModel()->select(QItemSelection(model->index(row, left), model->index(bottom, right)),
+                                       QItemSelectionModel::ClearAndSelect);
+    }
+    // A DMR channel as a read leaves it: kept bytes on the channel number, squelch closed.
+    void fillRow(int row)
+    {
+        const termial::RowChangeScope read(w.get(), QStringLiteral("read"));
+        channel analog;
+        analog.setChannelLow(quint8(row));
+        analog.setChannelName("RPT 7");
+        analog.setVfoaFrequency4(0x20);
+        analog.setVfoaMode(9);
+        w->viewUpdate(row, analog);
+        DMR dmr;
+        dmr.setCallId(123456);
+        dmr.setSlot(1);
+        dmr.setDmodGain(9);
+        dmr.setScrSeed1(0x12);
+        w->viewUpdateDmr(row, dmr);
+    }
+
+    std::unique_ptr<termial> w;
+    QTableView *view = nullptr;
+    QStandardItemModel *model = nullptr;
+};
+
+void TestEdit::commandRestoresRows()
+{
+    const QByteArray fresh = captureRow(model, 4);
+    fillRow(4);
+    const QByteArray filled = captureRow(model, 4);
+    QCOMPARE(w->undoStack()->count(), 1);
+    QCOMPARE(w->undoStack()->text(0), QStringLiteral("read"));
+    QCOMPARE(w->rowToDmr(4).dmodGain(), quint8(9));
+    w->undoStack()->undo();
+    QCOMPARE(captureRow(model, 4), fresh);
+    QCOMPARE(w->rowToDmr(4).dmodGain(), DMR().dmodGain());
+    QVERIFY(!model->item(4, ColChannel)->data(RoleScrSeed1).isValid());
+    w->undoStack()->redo();
+    QCOMPARE(captureRow(model, 4), filled);
+    QCOMPARE(w->rowToDmr(4).scrSeed1(), quint8(0x12));
+    QVERIFY(!model->item(4, ColSqlevel)->isEditable());
+    // Announcing a row that did not change records no step.
+    w->beginRowChange(QStringLiteral("nothing"));
+    emit model->dataChanged(model->index(4, ColName), model->index(4, ColSqlevel), {});
+    w->endRowChange();
+    QCOMPARE(w->undoStack()->count(), 1);
+}
+
+void TestEdit::undoRedo()
+{
+    // The combo editor writes twice; a person made one change, undone by one Ctrl+Z.
+    QWidget *editor = openEditor(view, 6, ColVfoaMode);
+    QVERIFY(qobject_cast<QComboBox *>(editor));
+    QTest::keyClicks(editor, QStringLiteral("DMR"));
+    commitWithReturn(editor);
+    QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
+    QVERIFY(model->item(6, ColCallType)->isEditable());
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(w->undoStack()->count(), 1);
+    QCOMPARE(cell(6, ColVfoaMode), QVariant());
+    QVERIFY(!model->item(6, ColCallType)->isEditable());
+    press(Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
+    QVERIFY(model->item(6, ColCallType)->isEditable());
+    chooseFromMenu(view, "撤销");
+    QCOMPARE(cell(6, ColVfoaMode), QVariant());
+    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
+    // Undo waits while a read is under way; ticks are no step.
+    w->beginRowChange(QStringLiteral("read"));
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
+    w->endRowChange();
+    w->setAllCheckState(true);
+    QCOMPARE(w->undoStack()->count(), 1);
+}
+
+void TestEdit::copyPaste()
+{
+    Modals unexpected;
+    fillRow(5);
+    // Cells, then whole rows, into a spreadsheet's text and back.
+    selectCells(5, ColName, 5, ColVfoaMode);
+    press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("RPT 7\t32\t0\tDMR\n"));
+    view->setCurrentIndex(model->index(7, ColName));
+    press(Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(cell(7, ColVfoaFreq), QVariant(32u));
+    QVERIFY(model->item(7, ColCallType)->isEditable());
+    selectCells(5, ColCheck, 5, ColSqlevel);
+    press(Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text().count(u'\t'), ColumnCount - 1);
+    view->setCurrentIndex(model->index(9, ColOwnId));
+    press(Qt::Key_V, Qt::ControlModifier);
+    for (int column = ColName; column < ColumnCount; ++column)
+        QCOMPARE(cell(9, column).toString(), cell(5, column).toString());
+    QCOMPARE(unexpected.seen, QStringList());
+    QCOMPARE(w->undoStack()->count(), 3);
+
+    // One cell that does not fit stops the whole paste, and the box names it.
+    const QByteArray rowBefore = captureRow(model, 11);
+    for (const auto &[column, text, named] :
+         {std::tuple(ColName, "ok\tDMR2", "VFA_FREQ(Hz)"),
+          std::tuple(ColVfoaFreq, "5000.0000001", "VFA_FREQ(Hz)"),
+          std::tuple(ColName, "ABCDEFGHIJKL", "NAME"), std::tuple(ColVfoaMode, "DMR\tFM", "VFB_MODE"),
+          std::tuple(ColVfoaMode, "DMR\tDMR\t0\t0\tAll\t16", "Tx_cc"),
+          std::tuple(ColCallType, "Group", "call_type")}) {
+        QApplication::clipboard()->setText(QString::fromUtf8(text));
+        view->setCurrentIndex(model->index(11, column));
+        Modals modals;
+        press(Qt::Key_V, Qt::ControlModifier);
+        QTRY_COMPARE(modals.seen.size(), 1);
+        QVERIFY2(modals.seen.first().contains(QLatin1String(named)), qPrintable(modals.seen.first()));
+        QVERIFY(modals.seen.first().contains(QLatin1String("11")));
+        QVERIFY(captureRow(model, 11) == rowBefore);
+    }
+    QCOMPARE(w->undoStack()->count(), 3);
+}
+
+void TestEdit::deleteAndClearRows()
+{
+    fillRow(8);
+    fillRow(9);
+    selectCells(8, ColChannel, 9, ColVfoaFreq);
+    press(Qt::Key_Delete);
+    QCOMPARE(cell(8, ColName), QVariant());
+    QCOMPARE(cell(9, ColVfoaFreq), QVariant());
+    QCOMPARE(cell(9, ColChannel), QVariant(9));
+    QCOMPARE(w->undoStack()->count(), 3);
+    const QByteArray deleted = captureRow(model, 9);
+    chooseFromMenu(view, "清除行");
+    QCOMPARE(cell(9, ColCallId), QVariant());
+    QCOMPARE(w->rowToDmr(9).dmodGain(), DMR().dmodGain());
+    QVERIFY(!model->item(9, ColChannel)->data(RoleDmodGain).isValid());
+    QCOMPARE(w->undoStack()->count(), 4);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(captureRow(model, 9), deleted);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(cell(9, ColName), QVariant(QStringLiteral("RPT 7")));
+    QCOMPARE(w->rowToDmr(9).dmodGain(), quint8(9));
+}
+
+void TestEdit::tickChangedAndFind()
+{
+    fillRow(3);
+    fillRow(40);
+    QApplication::clipboard()->setText(QStringLiteral("Base\t438.5\n"));
+    view->setCurrentIndex(model->index(12, ColName));
+    press(Qt::Key_V, Qt::ControlModifier);
+    view->setCurrentIndex(model->index(14, ColName));
+    press(Qt::Key_V, Qt::ControlModifier);
+    press(Qt::Key_Z, Qt::ControlModifier);
+    view->setCurrentIndex(model->index(3, ColName));
+    press(Qt::Key_V, Qt::ControlModifier); // an edit after a read counts
+    w->rowsWritten({3});
+    fillRow(12); // read since: no longer changed
+    QCOMPARE(w->changedRowList(), QList<int>({14}));
+    model->item(2, ColCheck)->setCheckState(Qt::Checked);
+    press(Qt::Key_E, Qt::ControlModifier);
+    QList<int> ticked;
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (model->item(row, ColCheck)->checkState() == Qt::Checked)
+            ticked << row;
+    QCOMPARE(ticked, QList<int>({14}));
+
+    // Find asks once; F3 goes on from the current row and round.
+    Modals modals({[](QWidget *modal) {
+        auto *dialog = qobject_cast<QInputDialog *>(modal);
+        QVERIFY(dialog);
+        dialog->setTextValue(QStringLiteral("rpt"));
+        dialog->accept();
+    }});
+    view->setCurrentIndex(model->index(20, ColName));
+    press(Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(view->currentIndex().row(), 40);
+    QVERIFY(view->selectionModel()->isRowSelected(40, {}));
+    press(Qt::Key_F3);
+    QCOMPARE(view->currentIndex().row(), 12);
+}
+
+QTEST_MAIN(TestEdit)
+#include "tst_edit.moc"
