@@ -26,8 +26,11 @@ QVariant pasteValue(int column, const QString &text, bool *ok)
     *ok = true;
     if (text.isEmpty())
         return QVariant();
+    // A code the list does not name, as a read shows it ("?60"), copies along with its row.
     const auto inList = [&](const QStringList &list) {
-        *ok = list.contains(text);
+        bool number = false;
+        const uint code = text.startsWith(u'?') ? text.mid(1).toUInt(&number) : 0;
+        *ok = list.contains(text) || (number && code >= uint(list.size()) && code <= 255);
         return QVariant(text);
     };
     const auto number = [&](int minimum, int maximum) {
@@ -57,7 +60,8 @@ QVariant pasteValue(int column, const QString &text, bool *ok)
     case ColRxCc:
         return number(0, 15);
     case ColSlot:
-        return number(1, 2);
+        // 0 is what a channel that never had DMR settings reads back with; its row must paste too.
+        return number(0, 2);
     case ColCallId:
     case ColOwnId:
         return number(0, 16777215);

@@ -85,7 +85,7 @@ private:
         w->viewUpdate(row, analog);
         DMR dmr;
         dmr.setCallId(123456);
-        dmr.setSlot(1);
+        dmr.setTxCtcss(60); // a code the list does not name: "?60"
         dmr.setDmodGain(9);
         dmr.setScrSeed1(0x12);
         w->viewUpdateDmr(row, dmr);
