@@ -3,12 +3,7 @@
 #include "ui_termial.h"
 
 #include "log.h"
-
-namespace
-{
-// Header, size, command, one payload byte and the CRC.
-constexpr qsizetype kShortestFrame = 7;
-} // namespace
+#include "wire.h"
 
 void termial::currentSerialport_readyRead()
 {
@@ -25,7 +20,7 @@ void termial::currentSerialport_readyRead()
     // the buffer until unrelated bytes arrive (read and write under way together, answers held up
     // on the line): it would run into its command's time-out though it came in time. Only a buffer
     // that can hold a whole frame is worth the extra pass of the event loop.
-    if (rxTools.buffer().size() >= kShortestFrame)
+    if (rxTools.buffer().size() >= wire::kMinFrameLength)
         QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
 }
 
@@ -35,7 +30,7 @@ void termial::takeBufferedReply()
     if (frame.isEmpty())
         return;
     handleReply(frame);
-    if (rxTools.buffer().size() >= kShortestFrame)
+    if (rxTools.buffer().size() >= wire::kMinFrameLength)
         QMetaObject::invokeMethod(this, &termial::takeBufferedReply, Qt::QueuedConnection);
 }
 
@@ -46,28 +41,29 @@ void termial::handleReply(const QByteArray &frame)
     // Fresh decode targets for every reply, so nothing of an earlier reply leaks into this one.
     channel analog;
     DMR dmr;
-    const quint8 command = quint8(frame.at(5));
-    if (command != 0x47)
+    const quint8 command = quint8(frame.at(wire::kCommandOffset));
+    if (command != wire::kStatus)
         WLOG() << "判断数据合法性结束"
                << "\n\t" + tlog::hex(frame);
 
     switch (command) {
-    case 0x40:
+    case wire::kWriteAnalog:
         analog.fromFrame(frame);
         serialHandleCommand0x40(analog);
         break;
-    case 0x41:
+    case wire::kReadAnalog:
         analog.fromFrame(frame);
         serialHandleCommand0x41(analog);
         break;
-    case 0x43:
+    case wire::kWriteDmr:
         dmr.fromFrame(frame);
         serialHandleCommand0x43(dmr);
         break;
-    case 0x44:
+    case wire::kReadDmr:
         dmr.fromFrame(frame);
-        // A short reply has no byte 20; it then shows the record's default chType.
-        WLOG() << "0x44chTypes - " << int(qint8(frame.size() > 20 ? quint8(frame.at(20)) : dmr.chType()));
+        // A reply too short to hold chType shows the record's default.
+        WLOG() << "0x44chTypes - "
+               << int(qint8(frame.size() > DMR::ChType ? quint8(frame.at(DMR::ChType)) : dmr.chType()));
         serialHandleCommand0x44(dmr);
         break;
     default:

@@ -11,96 +11,91 @@
 
 #include <utility>
 
-void ChannelFileEntry::fill(const channel &analog, const DMR &dmr)
+namespace
 {
-    channelHigh = analog.channelHigh();
-    channelLow = analog.channelLow();
-    channelName = analog.channelName();
-    vfoaFrequency1 = analog.vfoaFrequency1();
-    vfoaFrequency2 = analog.vfoaFrequency2();
-    vfoaFrequency3 = analog.vfoaFrequency3();
-    vfoaFrequency4 = analog.vfoaFrequency4();
-    vfobFrequency1 = analog.vfobFrequency1();
-    vfobFrequency2 = analog.vfobFrequency2();
-    vfobFrequency3 = analog.vfobFrequency3();
-    vfobFrequency4 = analog.vfobFrequency4();
-    vfoaMode = analog.vfoaMode();
-    vfobMode = analog.vfobMode();
-    emitYayin = analog.emitYayin();
-    receiveYayin = analog.receiveYayin();
 
-    callFormat = dmr.callFormat();
-    txCc = dmr.txCc();
-    rxCc = dmr.rxCc();
-    slot = dmr.slot();
-    callId1 = dmr.callId1();
-    callId2 = dmr.callId2();
-    callId3 = dmr.callId3();
-    callId4 = dmr.callId4();
-    ownId1 = dmr.ownId1();
-    ownId2 = dmr.ownId2();
-    ownId3 = dmr.ownId3();
-    ownId4 = dmr.ownId4();
-    chType = dmr.chType();
-    rxCtcss = dmr.rxCtcss();
-    txCtcss = dmr.txCtcss();
-    sqlevel = dmr.sqlevel();
-    spkgain = dmr.spkgain();
-    dmodGain = dmr.dmodGain();
-    scrEn = dmr.scrEn();
-    scrSeed1 = dmr.scrSeed1();
-    scrSeed2 = dmr.scrSeed2();
-    chBsMode = dmr.chBsMode();
+const QLatin1String kChannelHigh("channelHigh"), kChannelLow("channelLow"), kChannelName("channelName");
+
+// The members of a channel object besides the name, each with the record field it holds. The DMR
+// record's channel number is the analog one's, so the file names it once.
+template <typename Record> struct Member {
+    QLatin1String key;
+    typename Record::Field field;
+};
+const Member<channel> kAnalogMembers[] = {
+    {kChannelHigh, channel::ChannelHigh},
+    {kChannelLow, channel::ChannelLow},
+    {QLatin1String("vfoaFrequency1"), channel::VfoaFrequency1},
+    {QLatin1String("vfoaFrequency2"), channel::VfoaFrequency2},
+    {QLatin1String("vfoaFrequency3"), channel::VfoaFrequency3},
+    {QLatin1String("vfoaFrequency4"), channel::VfoaFrequency4},
+    {QLatin1String("vfobFrequency1"), channel::VfobFrequency1},
+    {QLatin1String("vfobFrequency2"), channel::VfobFrequency2},
+    {QLatin1String("vfobFrequency3"), channel::VfobFrequency3},
+    {QLatin1String("vfobFrequency4"), channel::VfobFrequency4},
+    {QLatin1String("vfoaMode"), channel::VfoaMode},
+    {QLatin1String("vfobMode"), channel::VfobMode},
+    {QLatin1String("emitYayin"), channel::EmitYayin},
+    {QLatin1String("receiveYayin"), channel::ReceiveYayin},
+};
+const Member<DMR> kDmrMembers[] = {
+    {QLatin1String("callFormat"), DMR::CallFormat},
+    {QLatin1String("txCc"), DMR::TxCc},
+    {QLatin1String("rxCc"), DMR::RxCc},
+    {QLatin1String("slot"), DMR::Slot},
+    {QLatin1String("callId1"), DMR::CallId1},
+    {QLatin1String("callId2"), DMR::CallId2},
+    {QLatin1String("callId3"), DMR::CallId3},
+    {QLatin1String("callId4"), DMR::CallId4},
+    {QLatin1String("ownId1"), DMR::OwnId1},
+    {QLatin1String("ownId2"), DMR::OwnId2},
+    {QLatin1String("ownId3"), DMR::OwnId3},
+    {QLatin1String("ownId4"), DMR::OwnId4},
+    {QLatin1String("chType"), DMR::ChType},
+    {QLatin1String("rxCtcss"), DMR::RxCtcss},
+    {QLatin1String("txCtcss"), DMR::TxCtcss},
+    {QLatin1String("sqlevel"), DMR::Sqlevel},
+    {QLatin1String("spkgain"), DMR::Spkgain},
+    {QLatin1String("dmodGain"), DMR::DmodGain},
+    {QLatin1String("scrEn"), DMR::ScrEn},
+    {QLatin1String("scrSeed1"), DMR::ScrSeed1},
+    {QLatin1String("scrSeed2"), DMR::ScrSeed2},
+    {QLatin1String("chBsMode"), DMR::ChBsMode},
+};
+
+// A whole number keeps its low 8 bits (300 reads as 44, -1 as 255); anything else reads as 0.
+quint8 byteMember(const QJsonObject &entry, QLatin1String key)
+{
+    return quint8(entry.value(key).toInteger(0) & 0xFF);
+}
+
+} // namespace
+
+void ChannelFileEntry::fill(const channel &analogRecord, const DMR &dmrRecord)
+{
+    for (const auto &m : kAnalogMembers)
+        analog[m.field] = analogRecord.field(m.field);
+    for (const auto &m : kDmrMembers)
+        dmr[m.field] = dmrRecord.field(m.field);
+    channelName = analogRecord.channelName();
 }
 
 quint16 ChannelFileEntry::channelNumber() const
 {
-    return quint16(channelHigh * 256 + channelLow);
+    return quint16(analog[channel::ChannelHigh] * 256 + analog[channel::ChannelLow]);
 }
 
 QJsonObject ChannelFileEntry::toJsonObject() const
 {
     // QJsonObject keeps its keys sorted, which gives the file its member order.
     QJsonObject o;
-    o.insert(QLatin1String("channelHigh"), channelHigh);
-    o.insert(QLatin1String("channelLow"), channelLow);
+    for (const auto &m : kAnalogMembers)
+        o.insert(m.key, analog[m.field]);
+    for (const auto &m : kDmrMembers)
+        o.insert(m.key, dmr[m.field]);
     // Invalid UTF-8 (a name cut inside a character) becomes U+FFFD; the filling zero bytes stay
     // in the string and are written as \u0000.
-    o.insert(QLatin1String("channelName"), QString::fromUtf8(channelName));
-    o.insert(QLatin1String("vfoaFrequency1"), vfoaFrequency1);
-    o.insert(QLatin1String("vfoaFrequency2"), vfoaFrequency2);
-    o.insert(QLatin1String("vfoaFrequency3"), vfoaFrequency3);
-    o.insert(QLatin1String("vfoaFrequency4"), vfoaFrequency4);
-    o.insert(QLatin1String("vfobFrequency1"), vfobFrequency1);
-    o.insert(QLatin1String("vfobFrequency2"), vfobFrequency2);
-    o.insert(QLatin1String("vfobFrequency3"), vfobFrequency3);
-    o.insert(QLatin1String("vfobFrequency4"), vfobFrequency4);
-    o.insert(QLatin1String("vfoaMode"), vfoaMode);
-    o.insert(QLatin1String("vfobMode"), vfobMode);
-    o.insert(QLatin1String("emitYayin"), emitYayin);
-    o.insert(QLatin1String("receiveYayin"), receiveYayin);
-    o.insert(QLatin1String("callFormat"), callFormat);
-    o.insert(QLatin1String("txCc"), txCc);
-    o.insert(QLatin1String("rxCc"), rxCc);
-    o.insert(QLatin1String("slot"), slot);
-    o.insert(QLatin1String("callId1"), callId1);
-    o.insert(QLatin1String("callId2"), callId2);
-    o.insert(QLatin1String("callId3"), callId3);
-    o.insert(QLatin1String("callId4"), callId4);
-    o.insert(QLatin1String("ownId1"), ownId1);
-    o.insert(QLatin1String("ownId2"), ownId2);
-    o.insert(QLatin1String("ownId3"), ownId3);
-    o.insert(QLatin1String("ownId4"), ownId4);
-    o.insert(QLatin1String("chType"), chType);
-    o.insert(QLatin1String("rxCtcss"), rxCtcss);
-    o.insert(QLatin1String("txCtcss"), txCtcss);
-    o.insert(QLatin1String("sqlevel"), sqlevel);
-    o.insert(QLatin1String("spkgain"), spkgain);
-    o.insert(QLatin1String("dmodGain"), dmodGain);
-    o.insert(QLatin1String("scrEn"), scrEn);
-    o.insert(QLatin1String("scrSeed1"), scrSeed1);
-    o.insert(QLatin1String("scrSeed2"), scrSeed2);
-    o.insert(QLatin1String("chBsMode"), chBsMode);
+    o.insert(kChannelName, QString::fromUtf8(channelName));
     return o;
 }
 
@@ -126,66 +121,23 @@ QByteArray channelFileText(const QList<channel> &channels, const QList<DMR> &dmr
     return channelFileText(channelFileObject(channels, dmrs));
 }
 
-namespace
-{
-
-// A whole number keeps its low 8 bits (300 reads as 44, -1 as 255); anything else reads as 0.
-quint8 byteMember(const QJsonObject &entry, QLatin1String key)
-{
-    return quint8(entry.value(key).toInteger(0) & 0xFF);
-}
-
-} // namespace
-
 channel channelFromFileEntry(const QJsonObject &e)
 {
     channel c;
-    c.setChannelHigh(byteMember(e, QLatin1String("channelHigh")));
-    c.setChannelLow(byteMember(e, QLatin1String("channelLow")));
+    for (const auto &m : kAnalogMembers)
+        c.setField(m.field, byteMember(e, m.key));
     // A missing name is empty, not the record's default.
-    c.setChannelName(e.value(QLatin1String("channelName")).toString().toUtf8());
-    c.setEmitYayin(byteMember(e, QLatin1String("emitYayin")));
-    c.setReceiveYayin(byteMember(e, QLatin1String("receiveYayin")));
-    c.setVfoaFrequency1(byteMember(e, QLatin1String("vfoaFrequency1")));
-    c.setVfoaFrequency2(byteMember(e, QLatin1String("vfoaFrequency2")));
-    c.setVfoaFrequency3(byteMember(e, QLatin1String("vfoaFrequency3")));
-    c.setVfoaFrequency4(byteMember(e, QLatin1String("vfoaFrequency4")));
-    c.setVfoaMode(byteMember(e, QLatin1String("vfoaMode")));
-    c.setVfobFrequency1(byteMember(e, QLatin1String("vfobFrequency1")));
-    c.setVfobFrequency2(byteMember(e, QLatin1String("vfobFrequency2")));
-    c.setVfobFrequency3(byteMember(e, QLatin1String("vfobFrequency3")));
-    c.setVfobFrequency4(byteMember(e, QLatin1String("vfobFrequency4")));
-    c.setVfobMode(byteMember(e, QLatin1String("vfobMode")));
+    c.setChannelName(e.value(kChannelName).toString().toUtf8());
     return c;
 }
 
 DMR dmrFromFileEntry(const QJsonObject &e)
 {
     DMR d;
-    d.setChannelHigh(byteMember(e, QLatin1String("channelHigh")));
-    d.setChannelLow(byteMember(e, QLatin1String("channelLow")));
-    d.setCallFormat(byteMember(e, QLatin1String("callFormat")));
-    d.setTxCc(byteMember(e, QLatin1String("txCc")));
-    d.setRxCc(byteMember(e, QLatin1String("rxCc")));
-    d.setCallId1(byteMember(e, QLatin1String("callId1")));
-    d.setCallId2(byteMember(e, QLatin1String("callId2")));
-    d.setCallId3(byteMember(e, QLatin1String("callId3")));
-    d.setCallId4(byteMember(e, QLatin1String("callId4")));
-    d.setOwnId1(byteMember(e, QLatin1String("ownId1")));
-    d.setOwnId2(byteMember(e, QLatin1String("ownId2")));
-    d.setOwnId3(byteMember(e, QLatin1String("ownId3")));
-    d.setOwnId4(byteMember(e, QLatin1String("ownId4")));
-    d.setChType(byteMember(e, QLatin1String("chType")));
-    d.setRxCtcss(byteMember(e, QLatin1String("rxCtcss")));
-    d.setTxCtcss(byteMember(e, QLatin1String("txCtcss")));
-    d.setSqlevel(byteMember(e, QLatin1String("sqlevel")));
-    d.setSpkgain(byteMember(e, QLatin1String("spkgain")));
-    d.setDmodGain(byteMember(e, QLatin1String("dmodGain")));
-    d.setSlot(byteMember(e, QLatin1String("slot")));
-    d.setScrSeed1(byteMember(e, QLatin1String("scrSeed1")));
-    d.setScrSeed2(byteMember(e, QLatin1String("scrSeed2")));
-    d.setScrEn(byteMember(e, QLatin1String("scrEn")));
-    d.setChBsMode(byteMember(e, QLatin1String("chBsMode")));
+    d.setChannelHigh(byteMember(e, kChannelHigh));
+    d.setChannelLow(byteMember(e, kChannelLow));
+    for (const auto &m : kDmrMembers)
+        d.setField(m.field, byteMember(e, m.key));
     return d;
 }
 
@@ -196,7 +148,6 @@ ChannelFileRecords parseChannelFile(const QJsonDocument &document)
     const QJsonObject top = document.object();
     records.channels.reserve(top.size());
     records.dmrs.reserve(top.size());
-    const QLatin1String high("channelHigh"), low("channelLow");
     for (auto it = top.constBegin(); it != top.constEnd(); ++it) {
         const QString key = it.key();
         bool keyIsNumber = !key.isEmpty() && key.size() <= 5;
@@ -211,7 +162,7 @@ ChannelFileRecords parseChannelFile(const QJsonDocument &document)
         channel analog = channelFromFileEntry(entry);
         DMR dmr = dmrFromFileEntry(entry);
         // An entry written by hand may leave the number to its key.
-        if (!entry.contains(high) && !entry.contains(low) && keyNumber >= 0) {
+        if (!entry.contains(kChannelHigh) && !entry.contains(kChannelLow) && keyNumber >= 0) {
             analog.setChannelHigh(quint8(keyNumber >> 8));
             analog.setChannelLow(quint8(keyNumber));
             dmr.setChannelHigh(analog.channelHigh());

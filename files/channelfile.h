@@ -10,52 +10,20 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+
 class QJsonDocument;
 struct QJsonParseError;
 
-// One channel of a file: the bytes of a row's analog record and of its DMR record that the file keeps.
+// One channel of a file: the bytes of a row's analog record and of its DMR record that the file keeps,
+// at their record's field positions (the members table in channelfile.cpp names them), and the name.
 // The DMR record's own channel number is not kept; both records share the analog one.
 struct ChannelFileEntry {
-    quint8 channelHigh = 0;
-    quint8 channelLow = 0;
+    std::array<quint8, channel::FieldCount> analog{};
+    std::array<quint8, DMR::FieldCount> dmr{};
     QByteArray channelName;
-    quint8 vfoaFrequency1 = 0;
-    quint8 vfoaFrequency2 = 0;
-    quint8 vfoaFrequency3 = 0;
-    quint8 vfoaFrequency4 = 0;
-    quint8 vfobFrequency1 = 0;
-    quint8 vfobFrequency2 = 0;
-    quint8 vfobFrequency3 = 0;
-    quint8 vfobFrequency4 = 0;
-    quint8 vfoaMode = 0;
-    quint8 vfobMode = 0;
-    quint8 emitYayin = 0;
-    quint8 receiveYayin = 0;
 
-    quint8 callFormat = 0;
-    quint8 txCc = 0;
-    quint8 rxCc = 0;
-    quint8 slot = 0;
-    quint8 callId1 = 0;
-    quint8 callId2 = 0;
-    quint8 callId3 = 0;
-    quint8 callId4 = 0;
-    quint8 ownId1 = 0;
-    quint8 ownId2 = 0;
-    quint8 ownId3 = 0;
-    quint8 ownId4 = 0;
-    quint8 chType = 0;
-    quint8 rxCtcss = 0;
-    quint8 txCtcss = 0;
-    quint8 sqlevel = 0;
-    quint8 spkgain = 0;
-    quint8 dmodGain = 0;
-    quint8 scrEn = 0;
-    quint8 scrSeed1 = 0;
-    quint8 scrSeed2 = 0;
-    quint8 chBsMode = 0;
-
-    void fill(const channel &analog, const DMR &dmr);
+    void fill(const channel &analogRecord, const DMR &dmrRecord);
     quint16 channelNumber() const;
     // The channel object of the file: 37 members, the name as text, every other member one byte.
     QJsonObject toJsonObject() const;

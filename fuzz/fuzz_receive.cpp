@@ -6,6 +6,7 @@
 // size byte (2 to 255), then the frame's command and payload, the noise, and the noise behind.
 #include "fuzz_common.h"
 #include "tools.h"
+#include "wire.h"
 
 #include <QList>
 
@@ -52,7 +53,7 @@ void checkDrained(const QByteArray &buffer, const QByteArray &input)
     checkBetweenCalls(buffer, input);
     if (!buffer.startsWith(kHeader))
         return;
-    FUZZ_CHECK(buffer.size() < Tools::kMaxFrame, input);
+    FUZZ_CHECK(buffer.size() < wire::kMaxFrameLength, input);
     if (buffer.size() > 4)
         FUZZ_CHECK(buffer.size() < at(buffer, 4) + 5, input);
 }

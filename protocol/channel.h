@@ -4,61 +4,93 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <array>
+
 class channel : public QObject
 {
     Q_OBJECT
 public:
+    // The byte fields, each at its offset in the frame; the name follows them. The CRC ends the
+    // frame behind the name, so its two fields are kept last but have no fixed offset.
+    enum Field {
+        StartBit1,
+        StartBit2,
+        StartBit3,
+        StartBit4,
+        Size,
+        Command,
+        ChannelHigh,
+        ChannelLow,
+        VfoaMode,
+        VfobMode,
+        VfoaFrequency1,
+        VfoaFrequency2,
+        VfoaFrequency3,
+        VfoaFrequency4,
+        VfobFrequency1,
+        VfobFrequency2,
+        VfobFrequency3,
+        VfobFrequency4,
+        EmitYayin,
+        ReceiveYayin,
+        CrcHigh,
+        CrcLow,
+        FieldCount
+    };
+
     explicit channel(QObject *parent = nullptr);
     // Records travel through the send queues by value; a copy shares its source's parent.
     channel(const channel &other);
     channel &operator=(const channel &other);
 
-    quint8 startBit1() const { return m_startBit1; }
-    void setStartBit1(quint8 v) { m_startBit1 = v; }
-    quint8 startBit2() const { return m_startBit2; }
-    void setStartBit2(quint8 v) { m_startBit2 = v; }
-    quint8 startBit3() const { return m_startBit3; }
-    void setStartBit3(quint8 v) { m_startBit3 = v; }
-    quint8 startBit4() const { return m_startBit4; }
-    void setStartBit4(quint8 v) { m_startBit4 = v; }
-    quint8 size() const { return m_size; }
-    void setSize(quint8 v) { m_size = v; }
-    quint8 command() const { return m_command; }
-    void setCommand(quint8 v) { m_command = v; }
-    quint8 channelHigh() const { return m_channelHigh; }
-    void setChannelHigh(quint8 v) { m_channelHigh = v; }
-    quint8 channelLow() const { return m_channelLow; }
-    void setChannelLow(quint8 v) { m_channelLow = v; }
-    quint8 vfoaMode() const { return m_vfoaMode; }
-    void setVfoaMode(quint8 v) { m_vfoaMode = v; }
-    quint8 vfobMode() const { return m_vfobMode; }
-    void setVfobMode(quint8 v) { m_vfobMode = v; }
-    quint8 vfoaFrequency1() const { return m_vfoaFrequency1; }
-    void setVfoaFrequency1(quint8 v) { m_vfoaFrequency1 = v; }
-    quint8 vfoaFrequency2() const { return m_vfoaFrequency2; }
-    void setVfoaFrequency2(quint8 v) { m_vfoaFrequency2 = v; }
-    quint8 vfoaFrequency3() const { return m_vfoaFrequency3; }
-    void setVfoaFrequency3(quint8 v) { m_vfoaFrequency3 = v; }
-    quint8 vfoaFrequency4() const { return m_vfoaFrequency4; }
-    void setVfoaFrequency4(quint8 v) { m_vfoaFrequency4 = v; }
-    quint8 vfobFrequency1() const { return m_vfobFrequency1; }
-    void setVfobFrequency1(quint8 v) { m_vfobFrequency1 = v; }
-    quint8 vfobFrequency2() const { return m_vfobFrequency2; }
-    void setVfobFrequency2(quint8 v) { m_vfobFrequency2 = v; }
-    quint8 vfobFrequency3() const { return m_vfobFrequency3; }
-    void setVfobFrequency3(quint8 v) { m_vfobFrequency3 = v; }
-    quint8 vfobFrequency4() const { return m_vfobFrequency4; }
-    void setVfobFrequency4(quint8 v) { m_vfobFrequency4 = v; }
-    quint8 emitYayin() const { return m_emitYayin; }
-    void setEmitYayin(quint8 v) { m_emitYayin = v; }
-    quint8 receiveYayin() const { return m_receiveYayin; }
-    void setReceiveYayin(quint8 v) { m_receiveYayin = v; }
+    quint8 field(Field f) const { return m_bytes[f]; }
+    void setField(Field f, quint8 v) { m_bytes[f] = v; }
+    quint8 startBit1() const { return m_bytes[StartBit1]; }
+    void setStartBit1(quint8 v) { m_bytes[StartBit1] = v; }
+    quint8 startBit2() const { return m_bytes[StartBit2]; }
+    void setStartBit2(quint8 v) { m_bytes[StartBit2] = v; }
+    quint8 startBit3() const { return m_bytes[StartBit3]; }
+    void setStartBit3(quint8 v) { m_bytes[StartBit3] = v; }
+    quint8 startBit4() const { return m_bytes[StartBit4]; }
+    void setStartBit4(quint8 v) { m_bytes[StartBit4] = v; }
+    quint8 size() const { return m_bytes[Size]; }
+    void setSize(quint8 v) { m_bytes[Size] = v; }
+    quint8 command() const { return m_bytes[Command]; }
+    void setCommand(quint8 v) { m_bytes[Command] = v; }
+    quint8 channelHigh() const { return m_bytes[ChannelHigh]; }
+    void setChannelHigh(quint8 v) { m_bytes[ChannelHigh] = v; }
+    quint8 channelLow() const { return m_bytes[ChannelLow]; }
+    void setChannelLow(quint8 v) { m_bytes[ChannelLow] = v; }
+    quint8 vfoaMode() const { return m_bytes[VfoaMode]; }
+    void setVfoaMode(quint8 v) { m_bytes[VfoaMode] = v; }
+    quint8 vfobMode() const { return m_bytes[VfobMode]; }
+    void setVfobMode(quint8 v) { m_bytes[VfobMode] = v; }
+    quint8 vfoaFrequency1() const { return m_bytes[VfoaFrequency1]; }
+    void setVfoaFrequency1(quint8 v) { m_bytes[VfoaFrequency1] = v; }
+    quint8 vfoaFrequency2() const { return m_bytes[VfoaFrequency2]; }
+    void setVfoaFrequency2(quint8 v) { m_bytes[VfoaFrequency2] = v; }
+    quint8 vfoaFrequency3() const { return m_bytes[VfoaFrequency3]; }
+    void setVfoaFrequency3(quint8 v) { m_bytes[VfoaFrequency3] = v; }
+    quint8 vfoaFrequency4() const { return m_bytes[VfoaFrequency4]; }
+    void setVfoaFrequency4(quint8 v) { m_bytes[VfoaFrequency4] = v; }
+    quint8 vfobFrequency1() const { return m_bytes[VfobFrequency1]; }
+    void setVfobFrequency1(quint8 v) { m_bytes[VfobFrequency1] = v; }
+    quint8 vfobFrequency2() const { return m_bytes[VfobFrequency2]; }
+    void setVfobFrequency2(quint8 v) { m_bytes[VfobFrequency2] = v; }
+    quint8 vfobFrequency3() const { return m_bytes[VfobFrequency3]; }
+    void setVfobFrequency3(quint8 v) { m_bytes[VfobFrequency3] = v; }
+    quint8 vfobFrequency4() const { return m_bytes[VfobFrequency4]; }
+    void setVfobFrequency4(quint8 v) { m_bytes[VfobFrequency4] = v; }
+    quint8 emitYayin() const { return m_bytes[EmitYayin]; }
+    void setEmitYayin(quint8 v) { m_bytes[EmitYayin] = v; }
+    quint8 receiveYayin() const { return m_bytes[ReceiveYayin]; }
+    void setReceiveYayin(quint8 v) { m_bytes[ReceiveYayin] = v; }
     QByteArray channelName() const { return m_channelName; }
     void setChannelName(const QByteArray &name) { m_channelName = name; }
-    quint8 crcHigh() const { return m_crcHigh; }
-    void setCrcHigh(quint8 v) { m_crcHigh = v; }
-    quint8 crcLow() const { return m_crcLow; }
-    void setCrcLow(quint8 v) { m_crcLow = v; }
+    quint8 crcHigh() const { return m_bytes[CrcHigh]; }
+    void setCrcHigh(quint8 v) { m_bytes[CrcHigh] = v; }
+    quint8 crcLow() const { return m_bytes[CrcLow]; }
+    void setCrcLow(quint8 v) { m_bytes[CrcLow] = v; }
 
     quint16 channelNumber() const;
     quint32 vfoaFrequency() const;
@@ -66,34 +98,15 @@ public:
 
     // The bytes from size through the name, as both builders send them.
     QByteArray body() const;
+    // The bytes from size through the channel number, as both read builders send them.
+    QByteArray readBody() const;
     QByteArray toWriteFrame() const;
     QByteArray toReadFrame() const;
     void fromFrame(const QByteArray &frame);
 
 private:
-    void copyFields(const channel &other);
+    QByteArray bytes(Field from, Field to) const;
 
-    quint8 m_startBit1 = 0xA5;
-    quint8 m_startBit2 = 0xA5;
-    quint8 m_startBit3 = 0xA5;
-    quint8 m_startBit4 = 0xA5;
-    quint8 m_size = 0;
-    quint8 m_command = 0;
-    quint8 m_channelHigh = 0;
-    quint8 m_channelLow = 0;
-    quint8 m_vfoaMode = 0;
-    quint8 m_vfobMode = 0;
-    quint8 m_vfoaFrequency1 = 0;
-    quint8 m_vfoaFrequency2 = 0;
-    quint8 m_vfoaFrequency3 = 0;
-    quint8 m_vfoaFrequency4 = 0;
-    quint8 m_vfobFrequency1 = 0;
-    quint8 m_vfobFrequency2 = 0;
-    quint8 m_vfobFrequency3 = 0;
-    quint8 m_vfobFrequency4 = 0;
-    quint8 m_emitYayin = 0;
-    quint8 m_receiveYayin = 0;
+    std::array<quint8, FieldCount> m_bytes{0xA5, 0xA5, 0xA5, 0xA5};
     QByteArray m_channelName = QByteArrayLiteral("RENAME");
-    quint8 m_crcHigh = 0;
-    quint8 m_crcLow = 0;
 };

@@ -13,11 +13,7 @@ QByteArray Channel_Service::buildWriteFrame(const channel &record)
 
 QByteArray Channel_Service::buildReadFrame(const channel &record)
 {
-    QByteArray frame;
-    frame.append(char(record.size()));
-    frame.append(char(record.command()));
-    frame.append(char(record.channelHigh()));
-    frame.append(char(record.channelLow()));
+    QByteArray frame = record.readBody();
     tools.appendCrc(frame);
     tools.prependHeader(frame);
     return frame;

@@ -6,84 +6,127 @@
 #include <QByteArray>
 #include <QObject>
 
+#include <array>
+
 class DMR : public QObject
 {
     Q_OBJECT
 public:
+    // The byte fields, each at its offset in the frame, header to CRC.
+    enum Field {
+        StartBit1,
+        StartBit2,
+        StartBit3,
+        StartBit4,
+        Size,
+        Command,
+        ChannelHigh,
+        ChannelLow,
+        CallFormat,
+        TxCc,
+        RxCc,
+        Slot,
+        CallId1,
+        CallId2,
+        CallId3,
+        CallId4,
+        OwnId1,
+        OwnId2,
+        OwnId3,
+        OwnId4,
+        ChType,
+        RxCtcss,
+        TxCtcss,
+        Sqlevel,
+        Spkgain,
+        Dmrexist,
+        DmodGain,
+        ScrEn,
+        ScrSeed1,
+        ScrSeed2,
+        ChBsMode,
+        Validat,
+        CrcHigh,
+        CrcLow,
+        FieldCount
+    };
+
     explicit DMR(QObject *parent = nullptr);
     // Records travel through the send queues by value; a copy shares its source's parent
     // and builds its own Tools.
     DMR(const DMR &other);
     DMR &operator=(const DMR &other);
 
-    quint8 startBit1() const { return m_startBit1; }
-    void setStartBit1(quint8 v) { m_startBit1 = v; }
-    quint8 startBit2() const { return m_startBit2; }
-    void setStartBit2(quint8 v) { m_startBit2 = v; }
-    quint8 startBit3() const { return m_startBit3; }
-    void setStartBit3(quint8 v) { m_startBit3 = v; }
-    quint8 startBit4() const { return m_startBit4; }
-    void setStartBit4(quint8 v) { m_startBit4 = v; }
-    quint8 size() const { return m_size; }
-    void setSize(quint8 v) { m_size = v; }
-    quint8 command() const { return m_command; }
-    void setCommand(quint8 v) { m_command = v; }
-    quint8 channelHigh() const { return m_channelHigh; }
-    void setChannelHigh(quint8 v) { m_channelHigh = v; }
-    quint8 channelLow() const { return m_channelLow; }
-    void setChannelLow(quint8 v) { m_channelLow = v; }
-    quint8 callFormat() const { return m_callFormat; }
-    void setCallFormat(quint8 v) { m_callFormat = v; }
-    quint8 txCc() const { return m_txCc; }
-    void setTxCc(quint8 v) { m_txCc = v; }
-    quint8 rxCc() const { return m_rxCc; }
-    void setRxCc(quint8 v) { m_rxCc = v; }
-    quint8 slot() const { return m_slot; }
-    void setSlot(quint8 v) { m_slot = v; }
-    quint8 callId1() const { return m_callId1; }
-    void setCallId1(quint8 v) { m_callId1 = v; }
-    quint8 callId2() const { return m_callId2; }
-    void setCallId2(quint8 v) { m_callId2 = v; }
-    quint8 callId3() const { return m_callId3; }
-    void setCallId3(quint8 v) { m_callId3 = v; }
-    quint8 callId4() const { return m_callId4; }
-    void setCallId4(quint8 v) { m_callId4 = v; }
-    quint8 ownId1() const { return m_ownId1; }
-    void setOwnId1(quint8 v) { m_ownId1 = v; }
-    quint8 ownId2() const { return m_ownId2; }
-    void setOwnId2(quint8 v) { m_ownId2 = v; }
-    quint8 ownId3() const { return m_ownId3; }
-    void setOwnId3(quint8 v) { m_ownId3 = v; }
-    quint8 ownId4() const { return m_ownId4; }
-    void setOwnId4(quint8 v) { m_ownId4 = v; }
-    quint8 chType() const { return m_chType; }
-    void setChType(quint8 v) { m_chType = v; }
-    quint8 rxCtcss() const { return m_rxCtcss; }
-    void setRxCtcss(quint8 v) { m_rxCtcss = v; }
-    quint8 txCtcss() const { return m_txCtcss; }
-    void setTxCtcss(quint8 v) { m_txCtcss = v; }
-    quint8 sqlevel() const { return m_sqlevel; }
-    void setSqlevel(quint8 v) { m_sqlevel = v; }
-    quint8 spkgain() const { return m_spkgain; }
-    void setSpkgain(quint8 v) { m_spkgain = v; }
-    quint8 dmrexist() const { return m_dmrexist; }
-    void setDmrexist(quint8 v) { m_dmrexist = v; }
-    quint8 dmodGain() const { return m_dmodGain; }
-    void setDmodGain(quint8 v) { m_dmodGain = v; }
-    quint8 scrEn() const { return m_scrEn; }
-    void setScrEn(quint8 v) { m_scrEn = v; }
-    quint8 scrSeed1() const { return m_scrSeed1; }
-    void setScrSeed1(quint8 v) { m_scrSeed1 = v; }
-    quint8 scrSeed2() const { return m_scrSeed2; }
-    void setScrSeed2(quint8 v) { m_scrSeed2 = v; }
-    quint8 chBsMode() const { return m_chBsMode; }
-    void setChBsMode(quint8 v) { m_chBsMode = v; }
-    quint8 validat() const { return m_validat; }
-    void setValidat(quint8 v) { m_validat = v; }
-    quint8 crcHigh() const { return m_crcHigh; }
-    void setCrcHigh(quint8 v) { m_crcHigh = v; }
-    quint8 crcLow() const { return m_crcLow; }
-    void setCrcLow(quint8 v) { m_crcLow = v; }
+    quint8 field(Field f) const { return m_bytes[f]; }
+    void setField(Field f, quint8 v) { m_bytes[f] = v; }
+    quint8 startBit1() const { return m_bytes[StartBit1]; }
+    void setStartBit1(quint8 v) { m_bytes[StartBit1] = v; }
+    quint8 startBit2() const { return m_bytes[StartBit2]; }
+    void setStartBit2(quint8 v) { m_bytes[StartBit2] = v; }
+    quint8 startBit3() const { return m_bytes[StartBit3]; }
+    void setStartBit3(quint8 v) { m_bytes[StartBit3] = v; }
+    quint8 startBit4() const { return m_bytes[StartBit4]; }
+    void setStartBit4(quint8 v) { m_bytes[StartBit4] = v; }
+    quint8 size() const { return m_bytes[Size]; }
+    void setSize(quint8 v) { m_bytes[Size] = v; }
+    quint8 command() const { return m_bytes[Command]; }
+    void setCommand(quint8 v) { m_bytes[Command] = v; }
+    quint8 channelHigh() const { return m_bytes[ChannelHigh]; }
+    void setChannelHigh(quint8 v) { m_bytes[ChannelHigh] = v; }
+    quint8 channelLow() const { return m_bytes[ChannelLow]; }
+    void setChannelLow(quint8 v) { m_bytes[ChannelLow] = v; }
+    quint8 callFormat() const { return m_bytes[CallFormat]; }
+    void setCallFormat(quint8 v) { m_bytes[CallFormat] = v; }
+    quint8 txCc() const { return m_bytes[TxCc]; }
+    void setTxCc(quint8 v) { m_bytes[TxCc] = v; }
+    quint8 rxCc() const { return m_bytes[RxCc]; }
+    void setRxCc(quint8 v) { m_bytes[RxCc] = v; }
+    quint8 slot() const { return m_bytes[Slot]; }
+    void setSlot(quint8 v) { m_bytes[Slot] = v; }
+    quint8 callId1() const { return m_bytes[CallId1]; }
+    void setCallId1(quint8 v) { m_bytes[CallId1] = v; }
+    quint8 callId2() const { return m_bytes[CallId2]; }
+    void setCallId2(quint8 v) { m_bytes[CallId2] = v; }
+    quint8 callId3() const { return m_bytes[CallId3]; }
+    void setCallId3(quint8 v) { m_bytes[CallId3] = v; }
+    quint8 callId4() const { return m_bytes[CallId4]; }
+    void setCallId4(quint8 v) { m_bytes[CallId4] = v; }
+    quint8 ownId1() const { return m_bytes[OwnId1]; }
+    void setOwnId1(quint8 v) { m_bytes[OwnId1] = v; }
+    quint8 ownId2() const { return m_bytes[OwnId2]; }
+    void setOwnId2(quint8 v) { m_bytes[OwnId2] = v; }
+    quint8 ownId3() const { return m_bytes[OwnId3]; }
+    void setOwnId3(quint8 v) { m_bytes[OwnId3] = v; }
+    quint8 ownId4() const { return m_bytes[OwnId4]; }
+    void setOwnId4(quint8 v) { m_bytes[OwnId4] = v; }
+    quint8 chType() const { return m_bytes[ChType]; }
+    void setChType(quint8 v) { m_bytes[ChType] = v; }
+    quint8 rxCtcss() const { return m_bytes[RxCtcss]; }
+    void setRxCtcss(quint8 v) { m_bytes[RxCtcss] = v; }
+    quint8 txCtcss() const { return m_bytes[TxCtcss]; }
+    void setTxCtcss(quint8 v) { m_bytes[TxCtcss] = v; }
+    quint8 sqlevel() const { return m_bytes[Sqlevel]; }
+    void setSqlevel(quint8 v) { m_bytes[Sqlevel] = v; }
+    quint8 spkgain() const { return m_bytes[Spkgain]; }
+    void setSpkgain(quint8 v) { m_bytes[Spkgain] = v; }
+    quint8 dmrexist() const { return m_bytes[Dmrexist]; }
+    void setDmrexist(quint8 v) { m_bytes[Dmrexist] = v; }
+    quint8 dmodGain() const { return m_bytes[DmodGain]; }
+    void setDmodGain(quint8 v) { m_bytes[DmodGain] = v; }
+    quint8 scrEn() const { return m_bytes[ScrEn]; }
+    void setScrEn(quint8 v) { m_bytes[ScrEn] = v; }
+    quint8 scrSeed1() const { return m_bytes[ScrSeed1]; }
+    void setScrSeed1(quint8 v) { m_bytes[ScrSeed1] = v; }
+    quint8 scrSeed2() const { return m_bytes[ScrSeed2]; }
+    void setScrSeed2(quint8 v) { m_bytes[ScrSeed2] = v; }
+    quint8 chBsMode() const { return m_bytes[ChBsMode]; }
+    void setChBsMode(quint8 v) { m_bytes[ChBsMode] = v; }
+    quint8 validat() const { return m_bytes[Validat]; }
+    void setValidat(quint8 v) { m_bytes[Validat] = v; }
+    quint8 crcHigh() const { return m_bytes[CrcHigh]; }
+    void setCrcHigh(quint8 v) { m_bytes[CrcHigh] = v; }
+    quint8 crcLow() const { return m_bytes[CrcLow]; }
+    void setCrcLow(quint8 v) { m_bytes[CrcLow] = v; }
 
     quint16 channelNumber() const;
     quint32 callId() const;
@@ -93,46 +136,16 @@ public:
 
     // The 28 bytes from size through validat, as both builders send them.
     QByteArray body() const;
+    // The bytes from size through the channel number, as both read builders send them.
+    QByteArray readBody() const;
     QByteArray toWriteFrame() const;
     QByteArray toReadFrame() const;
     void fromFrame(const QByteArray &frame);
 
 private:
-    void copyFields(const DMR &other);
+    QByteArray bytes(Field from, Field to) const;
+    void setBe32(Field first, quint32 value);
 
     Tools tools;
-    quint8 m_startBit1 = 0xA5;
-    quint8 m_startBit2 = 0xA5;
-    quint8 m_startBit3 = 0xA5;
-    quint8 m_startBit4 = 0xA5;
-    quint8 m_size = 0;
-    quint8 m_command = 0;
-    quint8 m_channelHigh = 0;
-    quint8 m_channelLow = 0;
-    quint8 m_callFormat = 0;
-    quint8 m_txCc = 0;
-    quint8 m_rxCc = 0;
-    quint8 m_slot = 0;
-    quint8 m_callId1 = 0;
-    quint8 m_callId2 = 0;
-    quint8 m_callId3 = 0;
-    quint8 m_callId4 = 0;
-    quint8 m_ownId1 = 0;
-    quint8 m_ownId2 = 0;
-    quint8 m_ownId3 = 0;
-    quint8 m_ownId4 = 0;
-    quint8 m_chType = 0;
-    quint8 m_rxCtcss = 0;
-    quint8 m_txCtcss = 0;
-    quint8 m_sqlevel = 0;
-    quint8 m_spkgain = 0;
-    quint8 m_dmrexist = 1;
-    quint8 m_dmodGain = 0;
-    quint8 m_scrEn = 0;
-    quint8 m_scrSeed1 = 0;
-    quint8 m_scrSeed2 = 0;
-    quint8 m_chBsMode = 0;
-    quint8 m_validat = 1;
-    quint8 m_crcHigh = 0;
-    quint8 m_crcLow = 0;
+    std::array<quint8, FieldCount> m_bytes{0xA5, 0xA5, 0xA5, 0xA5};
 };

@@ -13,11 +13,7 @@ QByteArray Dmr_Service::buildWriteFrame(const DMR &record)
 
 QByteArray Dmr_Service::buildReadFrame(const DMR &record)
 {
-    QByteArray frame;
-    frame.append(char(record.size()));
-    frame.append(char(record.command()));
-    frame.append(char(record.channelHigh()));
-    frame.append(char(record.channelLow()));
+    QByteArray frame = record.readBody();
     tools.appendCrc(frame);
     tools.prependHeader(frame);
     return frame;

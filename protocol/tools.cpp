@@ -1,6 +1,8 @@
 // CRC and header helpers used by every frame builder.
 #include "tools.h"
 
+#include "wire.h"
+
 Tools::Tools(QObject *parent) : QObject(parent) {}
 
 // One routine for every length, so an oversized array still gets the CRC of all its bytes.
@@ -29,6 +31,5 @@ void Tools::appendCrc(QByteArray &frame)
 
 void Tools::prependHeader(QByteArray &frame)
 {
-    for (int i = 0; i < 4; ++i)
-        frame.prepend(char(0xA5));
+    frame.prepend(QByteArray(wire::kHeaderLength, char(wire::kHeaderByte)));
 }

@@ -30,8 +30,6 @@ public:
 
     const QByteArray &buffer() const { return m_buffer; }
 
-    static constexpr int kMaxFrame = 260;
-
 private:
     void dropUnusable();
     void consume(qsizetype count);

@@ -1,15 +1,15 @@
 // Receive path: gathers bytes, cuts frames at the header and checks length and CRC.
 #include "log.h"
 #include "tools.h"
+#include "wire.h"
 
 namespace
 {
 
-const char headerBytes[] = {char(0xA5), char(0xA5), char(0xA5), char(0xA5)};
-const QByteArrayView header(headerBytes, 4);
+const QByteArray kHeader(wire::kHeaderLength, char(wire::kHeaderByte));
 
 // A header that may be starting at the end of the buffer is at most this long.
-constexpr qsizetype kHeaderTail = 3;
+constexpr qsizetype kHeaderTail = wire::kHeaderLength - 1;
 
 enum class Verdict { Valid, TooShort, Inconsistent, BadCrc };
 
@@ -23,20 +23,21 @@ struct Inspection {
 // it may later see again without writing them twice.
 Inspection inspect(const char *data, qsizetype length)
 {
-    if (length < 7)
+    if (length < wire::kMinFrameLength)
         return {Verdict::TooShort};
-    const int size = quint8(data[4]);
+    const int size = quint8(data[wire::kSizeOffset]);
     // A size below 2 leaves no CRC to cover; only a caller other than extractFrame gets here.
-    if (size + 5 > length || size < 2)
+    if (size + wire::kSizeToLength > length || size < 2)
         return {Verdict::Inconsistent};
-    const quint16 computed = Tools::crc16(reinterpret_cast<const quint8 *>(data + 4), quint8(size - 1));
+    const quint16 computed =
+        Tools::crc16(reinterpret_cast<const quint8 *>(data + wire::kSizeOffset), quint8(size - 1));
     const quint16 received = quint16(quint8(data[length - 2]) << 8 | quint8(data[length - 1]));
     return {computed == received ? Verdict::Valid : Verdict::BadCrc, computed, received};
 }
 
 qsizetype frameLength(const QByteArray &buffer, qsizetype pos)
 {
-    return qsizetype(quint8(buffer.at(pos + 4))) + 5;
+    return qsizetype(quint8(buffer.at(pos + wire::kSizeOffset))) + wire::kSizeToLength;
 }
 
 // Start of the first complete, valid frame whose header lies after `after`, or -1. The caller
@@ -45,8 +46,8 @@ qsizetype frameLength(const QByteArray &buffer, qsizetype pos)
 // their bytes have not changed since, so they are not checked again.
 qsizetype laterValidFrame(const QByteArray &buffer, qsizetype after, qsizetype searchedEnd)
 {
-    for (qsizetype p = buffer.indexOf(header, after + 1); p >= 0; p = buffer.indexOf(header, p + 1)) {
-        if (p + 5 > buffer.size())
+    for (qsizetype p = buffer.indexOf(kHeader, after + 1); p >= 0; p = buffer.indexOf(kHeader, p + 1)) {
+        if (p + wire::kSizeOffset + 1 > buffer.size())
             break;
         const qsizetype end = p + frameLength(buffer, p);
         if (end <= buffer.size() && end > searchedEnd &&
@@ -63,11 +64,11 @@ qsizetype laterValidFrame(const QByteArray &buffer, qsizetype after, qsizetype s
 // largest frame.
 void Tools::dropUnusable()
 {
-    const qsizetype pos = m_buffer.indexOf(header);
+    const qsizetype pos = m_buffer.indexOf(kHeader);
     if (pos < 0) {
         qsizetype tail = 0;
         while (tail < kHeaderTail && tail < m_buffer.size() &&
-               quint8(m_buffer.at(m_buffer.size() - 1 - tail)) == 0xA5)
+               quint8(m_buffer.at(m_buffer.size() - 1 - tail)) == wire::kHeaderByte)
             ++tail;
         consume(m_buffer.size() - tail);
     } else {
@@ -85,8 +86,8 @@ QByteArray Tools::extractFrame(const QByteArray &bytes)
 {
     m_buffer.append(bytes);
     for (;;) {
-        qsizetype pos = m_buffer.indexOf(header);
-        if (pos < 0 || pos + 5 > m_buffer.size()) {
+        qsizetype pos = m_buffer.indexOf(kHeader);
+        if (pos < 0 || pos + wire::kSizeOffset + 1 > m_buffer.size()) {
             dropUnusable();
             return QByteArray();
         }
@@ -114,7 +115,7 @@ QByteArray Tools::extractFrame(const QByteArray &bytes)
 
         consume(pos + len);
         dropUnusable();
-        if (quint8(candidate.at(5)) != 0x47)
+        if (quint8(candidate.at(wire::kCommandOffset)) != wire::kStatus)
             PLOG() << "返回解析出来的数据包:" << tlog::hex(candidate);
         return candidate;
     }

@@ -2,6 +2,7 @@
 #include "serialport.h"
 
 #include "log.h"
+#include "wire.h"
 
 #include <QSerialPort>
 #include <QSerialPortInfo>
@@ -29,24 +30,24 @@ void SerialPort::configurePort(const QSerialPortInfo &info, QSerialPort &port)
 void SerialPort::takeFirst40ListWrite(QList<channel> &list, channel &current, QSerialPort &port)
 {
     current = list.takeFirst();
-    current.setCommand(0x40);
-    current.setSize(29);
+    current.setCommand(wire::kWriteAnalog);
+    current.setSize(wire::kRecordSize);
     send(port, channelService.buildWriteFrame(current));
 }
 
 void SerialPort::takeFirst41ListWrite(QList<channel> &list, channel &current, QSerialPort &port)
 {
     current = list.takeFirst();
-    current.setCommand(0x41);
-    current.setSize(5);
+    current.setCommand(wire::kReadAnalog);
+    current.setSize(wire::kRequestSize);
     send(port, channelService.buildReadFrame(current));
 }
 
 void SerialPort::takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
 {
     current = list.takeFirst();
-    current.setCommand(0x43);
-    current.setSize(29);
+    current.setCommand(wire::kWriteDmr);
+    current.setSize(wire::kRecordSize);
     const QByteArray frame = dmrService.buildWriteFrame(current);
     CLOG() << "0x43 发送的数据"
            << "\n\t" + tlog::hex(frame);
@@ -56,8 +57,8 @@ void SerialPort::takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPor
 void SerialPort::takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
 {
     current = list.takeFirst();
-    current.setCommand(0x44);
-    current.setSize(5);
+    current.setCommand(wire::kReadDmr);
+    current.setSize(wire::kRequestSize);
     const QByteArray frame = dmrService.buildReadFrame(current);
     CLOG() << "发送的数据"
            << "\n\t" + tlog::hex(frame);

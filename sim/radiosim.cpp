@@ -3,6 +3,7 @@
 
 #include "channelfile.h"
 #include "log.h"
+#include "wire.h"
 
 #include <QSocketNotifier>
 #include <QTimer>
@@ -17,14 +18,6 @@
 
 namespace
 {
-
-constexpr quint8 kWriteAnalog = 0x40;
-constexpr quint8 kReadAnalog = 0x41;
-constexpr quint8 kWriteDmr = 0x43;
-constexpr quint8 kReadDmr = 0x44;
-constexpr quint8 kRecordSize = 0x1D;
-constexpr quint8 kRequestSize = 5;
-constexpr int kNameBytes = 12;
 
 // Without a baud rate, chunked pieces are this far apart, so that a reader in another process
 // gets a chance to read each piece on its own.
@@ -44,8 +37,8 @@ QString systemError(const char *what)
 
 QByteArray twelveByteName(QByteArray name)
 {
-    name.truncate(kNameBytes);
-    name.append(QByteArray(kNameBytes - name.size(), '\0'));
+    name.truncate(wire::kNameLength);
+    name.append(QByteArray(wire::kNameLength - name.size(), '\0'));
     return name;
 }
 
@@ -372,42 +365,42 @@ void RadioSim::handleFrame(const QByteArray &frame)
 
 QByteArray RadioSim::answerFor(const QByteArray &frame)
 {
-    const quint8 size = quint8(frame.at(4));
-    const quint8 command = quint8(frame.at(5));
-    const bool isRead = command == kReadAnalog || command == kReadDmr;
-    const bool isWrite = command == kWriteAnalog || command == kWriteDmr;
+    const quint8 size = quint8(frame.at(wire::kSizeOffset));
+    const quint8 command = quint8(frame.at(wire::kCommandOffset));
+    const bool isRead = command == wire::kReadAnalog || command == wire::kReadDmr;
+    const bool isWrite = command == wire::kWriteAnalog || command == wire::kWriteDmr;
     if (!isRead && !isWrite) {
         log("ignored (unknown command)", frame);
         return {};
     }
-    if (size != (isRead ? kRequestSize : kRecordSize)) {
+    if (size != (isRead ? wire::kRequestSize : wire::kRecordSize)) {
         log("ignored (wrong length for its command)", frame);
         return {};
     }
-    const int number = quint8(frame.at(6)) << 8 | quint8(frame.at(7));
+    const int number = quint8(frame.at(channel::ChannelHigh)) << 8 | quint8(frame.at(channel::ChannelLow));
     if (number >= kChannelCount) {
         log("ignored (no such channel)", frame);
         return {};
     }
 
     switch (command) {
-    case kWriteAnalog: {
+    case wire::kWriteAnalog: {
         channel c;
         c.fromFrame(frame);
         m_analog[number] = c;
         return m_options.shortAck ? shortAck(command) : frame;
     }
-    case kWriteDmr: {
+    case wire::kWriteDmr: {
         DMR d;
         d.fromFrame(frame);
         m_dmr[number] = d;
         return m_options.shortAck ? shortAck(command) : frame;
     }
-    case kReadAnalog: {
+    case wire::kReadAnalog: {
         if (m_options.shortRead)
             return shortAck(command);
         channel c = m_analog.at(number);
-        c.setSize(kRecordSize);
+        c.setSize(wire::kRecordSize);
         c.setCommand(command);
         c.setChannelName(twelveByteName(c.channelName()));
         return c.toWriteFrame();
@@ -416,7 +409,7 @@ QByteArray RadioSim::answerFor(const QByteArray &frame)
         if (m_options.shortRead)
             return shortAck(command);
         DMR d = m_dmr.at(number);
-        d.setSize(kRecordSize);
+        d.setSize(wire::kRecordSize);
         d.setCommand(command);
         return d.toWriteFrame();
     }
@@ -440,7 +433,7 @@ void RadioSim::queueAnswer(QByteArray frame)
     }
     if (chance(m_options.corrupt)) {
         // Header and length stay intact, so the frame is cut at its true length and fails its CRC.
-        const int pos = 5 + int(m_rng.bounded(int(frame.size()) - 5));
+        const int pos = wire::kCommandOffset + int(m_rng.bounded(int(frame.size()) - wire::kCommandOffset));
         frame[pos] = char(quint8(frame.at(pos)) ^ quint8(1 + m_rng.bounded(255)));
         log("answer corrupted", frame);
     }
@@ -450,12 +443,12 @@ void RadioSim::queueAnswer(QByteArray frame)
         const int count = 1 + int(m_rng.bounded(8));
         for (int i = 0; i < count; ++i) {
             int v = int(m_rng.bounded(255));
-            a.wire.append(char(v >= 0xA5 ? v + 1 : v));
+            a.wire.append(char(v >= wire::kHeaderByte ? v + 1 : v));
         }
         log("noise", a.wire);
     }
     if (chance(m_options.strayA5))
-        a.wire.append(char(0xA5));
+        a.wire.append(char(wire::kHeaderByte));
     a.wire.append(frame);
     a.frame = frame;
 

@@ -2,6 +2,7 @@
 #include "../common/logcapture.h"
 #include "log.h"
 #include "tools.h"
+#include "wire.h"
 
 #include <QRandomGenerator>
 #include <QtTest>
@@ -154,7 +155,7 @@ private slots:
             at += n;
             const QByteArray &b = tools.buffer();
             if (got.last().isEmpty())
-                QVERIFY2(b.size() < Tools::kMaxFrame &&
+                QVERIFY2(b.size() < wire::kMaxFrameLength &&
                              (b.startsWith(hexBytes("a5 a5 a5 a5")) ||
                               b == QByteArray(qMin<qsizetype>(b.size(), 3), char(0xA5))),
                          b.toHex(' ').constData());
