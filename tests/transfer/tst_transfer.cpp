@@ -2,6 +2,7 @@
 #include "tools.h"
 #include "transferrig.h"
 #include "ui_termial.h"
+#include "wire.h"
 
 #include <QLineEdit>
 #include <QtTest>
@@ -186,6 +187,34 @@ void TestTransfer::unaskedAndShortReplies()
     runEventLoop(400);
     QCOMPARE(rig.sim.received(), QList<QByteArray>());
     QCOMPARE(rig.w.form()->send_btn->text(), windowText("发送"));
+
+    // A whole record for another channel, arriving while a frame waits, answers nothing: the radio's
+    // silence on channel 1 still costs a resend.
+    rig.sim.clearReceived();
+    channel other = rig.sim.analog(0);
+    other.setSize(wire::kRecordSize);
+    other.setCommand(wire::kReadAnalog);
+    const QByteArray stale = other.toWriteFrame();
+    RadioSimOptions silent = options;
+    silent.drop = 1.0;
+    const auto received =
+        QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
+            const bool first = quint8(f.at(5)) == wire::kReadAnalog && channelOf(f) == 1 && silent.drop > 0;
+            rig.sim.setOptions(options);
+            if (first) {
+                rig.sim.sendUnasked(stale);
+                rig.sim.setOptions(silent);
+                silent.drop = 0;
+            }
+        });
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitIdle(5000));
+    QObject::disconnect(received);
+    rig.sim.setOptions(options);
+    QCOMPARE(rig.wire().value(wire::kReadAnalog), (QList<int>{0, 1, 1, 2}));
+    for (int r = 0; r < 3; ++r)
+        QCOMPARE(stored(rig.w, r), rows[r]);
+    rig.sim.clearReceived();
 
     // Reads answered with frames too short for a record: no row changes (row 0 least of all), the
     // request is resent as unanswered and then given up.
