@@ -64,6 +64,21 @@ void TestTransfer::dropsAndASilentLine()
     QVERIFY(rig.log.messages().contains(kReadDone));
     QTRY_COMPARE(rig.boxes, QStringList{failureBox(1, QStringLiteral("0"))});
 
+    // Only the DMR half goes unanswered: the read names the channel; the write does not hear of it.
+    rig.boxes.clear();
+    const auto onlyDmr =
+        QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
+            RadioSimOptions dmrSilent;
+            dmrSilent.drop = quint8(f.at(5)) == 0x44 ? 1 : 0;
+            rig.sim.setOptions(dmrSilent);
+        });
+    rig.w.form()->read_btn->click();
+    QVERIFY(rig.waitIdle(5000));
+    QObject::disconnect(onlyDmr);
+    rig.sim.setOptions(options);
+    QTRY_COMPARE(rig.boxes, QStringList{failureBox(1, QStringLiteral("0"))});
+    QVERIFY(isStatusLine(rig.status.last(), "读取完成：%1 个信道，用时 %2 秒，%3 个失败", 1, 1));
+
     // Nothing answers at all: after five frames given up in a row the write stops, and says so,
     // instead of grinding through every channel at 0.8 s a frame.
     rig.boxes.clear();
