@@ -115,7 +115,7 @@ int main(int argc, char *argv[])
         {QStringLiteral("short-ack"),
          QStringLiteral("Acknowledge writes with a minimal frame instead of the echo.")},
         {QStringLiteral("short-read"),
-         QStringLiteral("Answer reads with a minimal frame that carries no channel.")},
+         QStringLiteral("Answer reads with a frame that names the channel but stops short of the record.")},
         {QStringLiteral("seed"), QStringLiteral("Seed of every random fault (default 1)."),
          QStringLiteral("n")},
         {QStringLiteral("drop"), QStringLiteral("Leave an answer out with probability <p>."),

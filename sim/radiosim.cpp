@@ -35,6 +35,16 @@ QString systemError(const char *what)
     return QStringLiteral("%1: %2").arg(QLatin1String(what), QString::fromLocal8Bit(std::strerror(errno)));
 }
 
+// A read answer that names its channel but stops six bytes into the record.
+QByteArray cutShort(QByteArray body)
+{
+    body.truncate(1 + 1 + 2 + 6); // size, command, channel, six bytes
+    body[0] = char(body.size() - 1 + 2);
+    Tools::appendCrc(body);
+    Tools::prependHeader(body);
+    return body;
+}
+
 QByteArray twelveByteName(QByteArray name)
 {
     name.truncate(wire::kNameLength);
@@ -397,21 +407,17 @@ QByteArray RadioSim::answerFor(const QByteArray &frame)
         return m_options.shortAck ? shortAck(command) : frame;
     }
     case wire::kReadAnalog: {
-        if (m_options.shortRead)
-            return shortAck(command);
         channel c = m_analog.at(number);
         c.setSize(wire::kRecordSize);
         c.setCommand(command);
         c.setChannelName(twelveByteName(c.channelName()));
-        return c.toWriteFrame();
+        return m_options.shortRead ? cutShort(c.body()) : c.toWriteFrame();
     }
     default: {
-        if (m_options.shortRead)
-            return shortAck(command);
         DMR d = m_dmr.at(number);
         d.setSize(wire::kRecordSize);
         d.setCommand(command);
-        return d.toWriteFrame();
+        return m_options.shortRead ? cutShort(d.body()) : d.toWriteFrame();
     }
     }
 }

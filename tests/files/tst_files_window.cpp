@@ -381,13 +381,23 @@ void tst_files_window::csvByHand()
              QStringList({"Rpt \"North\"", "145600000", "145000000", "NFM", "NFM", "88.5", "0", "Group"}));
     QCOMPARE(m->index(7, ColEmitYayin).data().toString(), QStringLiteral("0"));
 
+    // A row edited by hand and saved as CSV is still at risk: the file has no DMR columns.
+    QWidget *editor = openEditor(w.form()->tableView, 2, ColName);
+    QVERIFY(editor);
+    typeText(editor, QStringLiteral("Mine"));
+    commitWithReturn(editor);
     const QString saved = dir.filePath(QStringLiteral("again.csv"));
     Modals save({Modals::typeFileName(saved)});
     QTest::mouseClick(w.form()->save_pushButton, Qt::LeftButton);
+    Modals leave({Modals::press(QMessageBox::Discard)});
+    w.close();
+    QCOMPARE(leave.seen,
+             QStringList{windowText("警告") + u'|' + windowText("信道 %1 的修改还没有保存。").arg(2)});
     const QByteArray text = readAll(saved);
     QVERIFY2(text.contains("\r\n3,\"Rpt \"\"North\"\"\",145.600000,-,0.600000,Tone,88.5,"), text.constData());
     CsvImport back = readChirpCsv(text);
     QCOMPARE(back.channels.size(), 3);
+    QCOMPARE(back.channels.at(0).name, QStringLiteral("Mine"));
     QCOMPARE(back.channels.at(1).vfobFrequency, 145000000u);
 }
 
