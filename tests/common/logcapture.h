@@ -18,33 +18,19 @@ public:
     LogCapture(const LogCapture &) = delete;
     LogCapture &operator=(const LogCapture &) = delete;
 
-    // Lines as written, except that a window line's "hh:mm:ss.zzz " prefix is removed.
+    // Debug lines as written, except that a window line's "hh:mm:ss.zzz " prefix is removed.
     QStringList lines;
+    // Warnings and other non-debug messages, kept apart.
+    QStringList other;
 
     void clear() { lines.clear(); }
-    bool contains(const QString &line) const { return lines.contains(line); }
-    int count(const QString &line) const { return int(lines.count(line)); }
-    // Lines that start with the given text.
-    QStringList startingWith(const QString &prefix) const
-    {
-        QStringList out;
-        for (const QString &l : lines)
-            if (l.startsWith(prefix))
-                out << l;
-        return out;
-    }
-    // Window lines carry "termial:[<line>]<method>() "; this strips it, leaving the message.
-    static QString message(const QString &line)
-    {
-        static const QRegularExpression prefix(QStringLiteral("^(termial|channel):\\[\\d+\\]\\w+\\(\\) ?"));
-        QString out = line;
-        return out.remove(prefix);
-    }
+    // The lines without the "termial:[<line>]<method>() " a window line carries: the messages alone.
     QStringList messages() const
     {
-        QStringList out;
-        for (const QString &l : lines)
-            out << message(l);
+        static const QRegularExpression prefix(QStringLiteral("^(termial|channel):\\[\\d+\\]\\w+\\(\\) ?"));
+        QStringList out = lines;
+        for (QString &line : out)
+            line.remove(prefix);
         return out;
     }
 
@@ -62,20 +48,10 @@ private:
         static const bool echo = qEnvironmentVariableIntValue("TERMIAL_TEST_LOG") == 1;
         if (echo)
             fprintf(stderr, "%s\n", qPrintable(text));
-        if (type != QtDebugMsg) {
-            current()->other << text;
-            return;
-        }
         static const QRegularExpression time(
             QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d (?=termial:\\[)"));
-        QString line = text;
-        current()->lines << line.remove(time);
+        (type == QtDebugMsg ? current()->lines : current()->other) << QString(text).remove(time);
     }
 
-public:
-    // Warnings and other non-debug messages, kept apart.
-    QStringList other;
-
-private:
     QtMessageHandler previous;
 };
