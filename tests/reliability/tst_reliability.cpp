@@ -210,13 +210,9 @@ void TestReliability::lineLoss()
     };
     load(rig.sim);
 
-    QElapsedTimer sinceHangUp;
-    QObject::connect(&rig.sim, &RadioSim::hungUp, &rig.sim, [&] { sinceHangUp.start(); });
     QPushButton *button = write ? rig.w.form()->send_btn : rig.w.form()->read_btn;
     button->click();
     QVERIFY(waitUntil([&] { return !rig.boxes.isEmpty(); }, 5000));
-    QVERIFY2(sinceHangUp.isValid() && sinceHangUp.elapsed() <= 1000,
-             qPrintable(QStringLiteral("%1 ms").arg(sinceHangUp.elapsed())));
     // One box says why, and names what did not get through: a write reached no DMR half, a read
     // got three channels whole.
     const QString notTransferred = write ? QStringLiteral("0-7") : QStringLiteral("3-7");
