@@ -121,19 +121,6 @@ public:
         return rows;
     }
 
-    // Puts what an untouched radio holds into rows 0..n-1, so a row a read missed shows.
-    void clearRows(int n)
-    {
-        for (int r = 0; r < n; ++r) {
-            channel c;
-            DMR d;
-            c.setChannelHigh(quint8(r >> 8)), c.setChannelLow(quint8(r));
-            d.setChannelHigh(quint8(r >> 8)), d.setChannelLow(quint8(r));
-            w.viewUpdate(r, c);
-            w.viewUpdateDmr(r, d);
-        }
-    }
-
     // Waits until neither a write nor a read is under way, then lets a failure report be shown.
     bool waitIdle(int timeoutMs)
     {

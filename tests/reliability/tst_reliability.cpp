@@ -122,7 +122,6 @@ private slots:
     void radioRoundTrip();
     void lineLoss_data();
     void lineLoss();
-    void saveThatCannotBeCommitted_data();
     void saveThatCannotBeCommitted();
     void hostileFiles_data();
     void hostileFiles();
@@ -274,21 +273,10 @@ void TestReliability::lineLoss()
         QCOMPARE(stored(rig.w, r), stored(fresh, r));
 }
 
-void TestReliability::saveThatCannotBeCommitted_data()
-{
-    QTest::addColumn<bool>("onFolder");
-    QTest::addColumn<int>("flag");
-    // An append-only file may be opened for writing but never replaced, so the save fails only
-    // when the finished file is put in its place.
-    QTest::newRow("append-only file") << false << int(FS_APPEND_FL);
-    QTest::newRow("immutable file") << false << int(FS_IMMUTABLE_FL);
-    QTest::newRow("immutable folder") << true << int(FS_IMMUTABLE_FL);
-}
-
 void TestReliability::saveThatCannotBeCommitted()
 {
-    QFETCH(bool, onFolder);
-    QFETCH(int, flag);
+    // An append-only file may be opened for writing but never replaced, so the save fails only when
+    // the finished file is put in its place.
     QTemporaryDir dir;
     QVERIFY(dir.isValid());
     const QString folder = dir.filePath(QStringLiteral("target"));
@@ -296,10 +284,9 @@ void TestReliability::saveThatCannotBeCommitted()
     const QString path = folder + QStringLiteral("/channels.json");
     const QByteArray old = "{\n    \"7\": {\n        \"channelName\": \"old\"\n    }\n}\n";
     QVERIFY(writeAll(path, old));
-    const QString locked = onFolder ? folder : path;
-    if (!setFileFlags(locked, flag, 0))
+    if (!setFileFlags(path, FS_APPEND_FL, 0))
         QSKIP("this file system or user cannot set file attributes");
-    AttributeGuard guard{locked, flag};
+    AttributeGuard guard{path, FS_APPEND_FL};
 
     Rig rig;
     rig.w.setNumCheckedState(20);
@@ -325,9 +312,7 @@ void TestReliability::hostileFiles_data()
     QByteArray noise(10 * 1024 * 1024, '\0');
     rng.fillRange(reinterpret_cast<quint32 *>(noise.data()), noise.size() / 4);
     QTest::newRow("10 MB of noise") << noise << -1;
-    QTest::newRow("100000 nested arrays") << QByteArray(100000, '[') << -1;
     QTest::newRow("100000 nested objects") << QByteArray("{\"a\":").repeated(100000) << -1;
-    QTest::newRow("closed nesting") << QByteArray(100000, '[') + QByteArray(100000, ']') << -1;
 
     // Channel numbers 0..1199 over and over under keys 0..99999: only the first thousand keys are their
     // entry's number and a row.
