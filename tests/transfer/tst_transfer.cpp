@@ -67,6 +67,25 @@ void TestTransfer::dropsAndASilentLine()
     QTRY_COMPARE(rig.boxes, QStringList{failureBox(1, QStringLiteral("0"))});
     QVERIFY(isStatusLine(rig.status.last(), "读取完成：%1 个信道，用时 %2 秒，%3 个失败", 1, 1));
 
+    // Every frame answered only when sent again: each has its resends anew, and all get through.
+    rig.boxes.clear();
+    rig.sim.clearReceived();
+    QSet<QByteArray> seen;
+    const auto onlyResends =
+        QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
+            RadioSimOptions resentOnly;
+            resentOnly.drop = seen.contains(f) ? 0 : 1;
+            seen.insert(f);
+            rig.sim.setOptions(resentOnly);
+        });
+    rig.w.setNumCheckedState(5);
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitIdle(8000));
+    QObject::disconnect(onlyResends);
+    rig.sim.setOptions(options);
+    QCOMPARE(rig.wire().value(0x43), (QList<int>{0, 0, 1, 1, 2, 2, 3, 3, 4, 4}));
+    QCOMPARE(rig.boxes, QStringList());
+
     // Nothing answers at all: after five frames given up in a row the write stops, and says so,
     // instead of grinding through every channel at 0.8 s a frame.
     rig.boxes.clear();
