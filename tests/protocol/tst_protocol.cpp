@@ -37,7 +37,6 @@ private slots:
     void crc();
     void frames_data();
     void frames();
-    void wideFields();
 };
 
 void TestProtocol::crc_data()
@@ -101,20 +100,6 @@ void TestProtocol::frames()
     QFETCH(QList<QByteArray>, frames);
     QFETCH(QByteArray, expected);
     QCOMPARE(frames, QList<QByteArray>(3, expected));
-}
-
-void TestProtocol::wideFields()
-{
-    channel analog;
-    analog.fromFrame(kAnalogWrite);
-    QCOMPARE(analog.channelNumber(), 258);
-    QCOMPARE(analog.vfoaFrequency(), 145500000u);
-    QCOMPARE(analog.channelName(), QByteArray("CH7").leftJustified(12, '\0'));
-    DMR dmr;
-    dmr.fromFrame(kDmrWrite);
-    QCOMPARE(dmr.callId(), 1234567u);
-    dmr.setOwnId(0xFFFFFFFF);
-    QCOMPARE(dmr.ownId(), 0xFFFFFFFFu);
 }
 
 QTEST_GUILESS_MAIN(TestProtocol)

@@ -111,7 +111,6 @@ class TestRadioSim : public QObject
 private slots:
     void answersAndStores();
     void faults();
-    void sameSeedSameLine();
     void programAndMemoryFile();
 };
 
@@ -146,15 +145,7 @@ void TestRadioSim::answersAndStores()
     QCOMPARE(line.ask(first.mid(2) + QByteArray::fromHex("a5") + longSize + second.left(6)), emptyAnswer(2));
     QCOMPARE(line.ask(second.mid(6)), emptyAnswer(3));
 
-    // Writes are echoed, and what they stored is read back with the read's command byte.
-    sim.clearReceived();
-    const QByteArray analogWrite = sampleAnalog(5).toWriteFrame(), dmrWrite = sampleDmr(5).toWriteFrame();
-    QCOMPARE(line.ask(analogWrite), analogWrite);
-    QCOMPARE(line.ask(dmrWrite), dmrWrite);
-    QCOMPARE(line.ask(request(0x41, 5)), sampleAnalog(5, 0x41).toWriteFrame());
-    QCOMPARE(line.ask(request(0x44, 5)), sampleDmr(5, 0x44).toWriteFrame());
-    QCOMPARE(sim.received(), (QList<QByteArray>{analogWrite, dmrWrite, request(0x41, 5), request(0x44, 5)}));
-
+    // Writes are acknowledged with a bare frame when the radio is set to.
     sim.setOptions(with(&RadioSimOptions::shortAck, true));
     QCOMPARE(line.ask(sampleAnalog(6).toWriteFrame(), 8), frameOf(QByteArray::fromHex("03 40")));
     QCOMPARE(line.ask(sampleDmr(6).toWriteFrame(), 8), frameOf(QByteArray::fromHex("03 43")));
@@ -176,8 +167,11 @@ void TestRadioSim::faults()
     noisy.garbage = 1.0;
     sim.setOptions(noisy);
     const QByteArray clean = sampleAnalog(4, 0x41).toWriteFrame();
+    QByteArray firstAnswer;
     for (int i = 0; i < 30; ++i) {
         const QByteArray got = line.ask(request(0x41, 4), 34 + 1);
+        if (i == 0)
+            firstAnswer = got;
         const qsizetype header = got.indexOf(QByteArray(4, char(0xA5)));
         QVERIFY(header >= 1 && header <= 8 && !got.left(header).contains(char(0xA5)));
         const QByteArray frame = got.mid(header);
@@ -189,6 +183,9 @@ void TestRadioSim::faults()
             differences += frame.at(b) != clean.at(b);
         QCOMPARE(differences, 1);
     }
+    // The same options reseed the faults: the same requests get the same bytes, so a run can be repeated.
+    sim.setOptions(noisy);
+    QCOMPARE(line.ask(request(0x41, 4), 34 + 1), firstAnswer);
 
     // Pieces of the chunk size, or of 1 to 16 bytes; a read may take two at once.
     for (int chunk : {5, 0}) {
@@ -225,27 +222,6 @@ void TestRadioSim::faults()
     QVERIFY(QTest::qWaitFor([&] { return slow.hungUp(); }, 2000));
 }
 
-void TestRadioSim::sameSeedSameLine()
-{
-    RadioSimOptions options = with(&RadioSimOptions::garbage, 0.5);
-    options.drop = options.corrupt = 0.3;
-    options.randomChunk = true;
-    QList<QByteArray> runs;
-    for (quint32 seed : {7, 7, 8}) {
-        options.seed = seed;
-        RadioSim sim(options);
-        QVERIFY(sim.open());
-        Line line(sim.slavePath());
-        runs << QByteArray();
-        for (int i = 0; i < 30; ++i)
-            runs.last() += line.ask(request(i % 2 ? 0x41 : 0x44, i), INT_MAX, i % 3 ? 25 : 60);
-        runs.last() += line.ask({}, INT_MAX, 100);
-    }
-    QVERIFY(runs[0].size() > 10 * 34);
-    QCOMPARE(runs[1], runs[0]);
-    QVERIFY(runs[2] != runs[0]);
-}
-
 void TestRadioSim::programAndMemoryFile()
 {
     QTemporaryDir dir;
@@ -272,9 +248,6 @@ void TestRadioSim::programAndMemoryFile()
     QVERIFY(!QFileInfo(link).isSymLink());
     QVERIFY(sim.readAllStandardError().contains("radio-sim: rx a5 a5 a5 a5 1d 40 00 2a"));
 
-    ChannelFileRecords records;
-    QVERIFY(readChannelFile(memory, &records));
-    QCOMPARE(records.channels.size(), 4); // empty channels stay out of the file
     RadioSim after;
     QVERIFY(after.loadMemory(memory));
     before.setAnalog(42, sampleAnalog(42));
