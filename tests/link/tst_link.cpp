@@ -1,4 +1,4 @@
-// The serial link through a pty and the simulated radio: port list, connect, replies, a lost device.
+// The serial link through a pty and the simulated radio: port list, connect, short replies, a lost device.
 #include "../common/logcapture.h"
 #include "radiosim.h"
 #include "seams.h"
