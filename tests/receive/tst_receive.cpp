@@ -2,9 +2,7 @@
 #include "../common/logcapture.h"
 #include "log.h"
 #include "tools.h"
-#include "wire.h"
 
-#include <QRandomGenerator>
 #include <QtTest>
 
 static const auto hexBytes = [](const char *text) { return QByteArray::fromHex(text); }; // spaces are skipped
@@ -113,59 +111,6 @@ private slots:
             QCOMPARE(tools.buffer(), buffers.at(i));
         }
         QCOMPARE(log.lines, lines);
-    }
-
-    void randomStreams_data()
-    {
-        QTest::addColumn<bool>("noisy");
-        QTest::addColumn<int>("maxPiece");
-        QTest::newRow("answers only") << false << 70;
-        QTest::newRow("noise, large pieces") << true << 700;
-        QTest::newRow("noise, single bytes") << true << 1;
-    }
-    // Answers of every kind, back to back or among noise, in random pieces: each comes out once and in order;
-    // while a call returns nothing the buffer is a header start shorter than one largest frame, or at most
-    // three 0xA5 bytes. Without noise only the answers' own lines are logged.
-    void randomStreams()
-    {
-        QFETCH(bool, noisy);
-        QFETCH(int, maxPiece);
-        QRandomGenerator rng(1234);
-        const quint8 commands[] = {0x40, 0x41, 0x44, 0x47};
-        QList<QByteArray> frames;
-        QStringList lines;
-        QByteArray stream;
-        for (int i = 0; i < 150; ++i) {
-            for (int n = noisy ? rng.bounded(600) : 0; n > 0; --n)
-                stream.append(rng.bounded(4) == 0 ? char(0xA5) : char(rng.bounded(256)));
-            const quint8 command = commands[rng.bounded(4)];
-            frames << frameOf(command, QByteArray(command == 0x40 ? 0 : command == 0x47 ? 2 : 26, char(i)));
-            lines << cut(frames.last());
-            if (command != 0x47)
-                lines << returned(frames.last());
-            // Nothing behind an answer can claim it as part of a longer candidate.
-            stream.append(frames.last() + QByteArray(noisy ? 300 : 0, '\0'));
-        }
-        LogCapture log;
-        Tools tools;
-        QList<QByteArray> got;
-        for (qsizetype at = 0; at < stream.size();) {
-            const qsizetype n = qMin<qsizetype>(rng.bounded(1, maxPiece + 1), stream.size() - at);
-            got << tools.extractFrame(stream.mid(at, n));
-            at += n;
-            const QByteArray &b = tools.buffer();
-            if (got.last().isEmpty())
-                QVERIFY2(b.size() < wire::kMaxFrameLength &&
-                             (b.startsWith(hexBytes("a5 a5 a5 a5")) ||
-                              b == QByteArray(qMin<qsizetype>(b.size(), 3), char(0xA5))),
-                         b.toHex(' ').constData());
-        }
-        for (QByteArray f = tools.extractFrame({}); !f.isEmpty(); f = tools.extractFrame({}))
-            got << f;
-        got.removeAll(QByteArray());
-        QCOMPARE(got, frames);
-        if (!noisy)
-            QCOMPARE(log.lines, lines);
     }
 };
 

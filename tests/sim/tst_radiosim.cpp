@@ -111,7 +111,6 @@ class TestRadioSim : public QObject
 private slots:
     void answersAndStores();
     void faults();
-    void sameSeedSameLine();
     void programAndMemoryFile();
 };
 
@@ -120,17 +119,11 @@ void TestRadioSim::answersAndStores()
     RadioSim sim;
     sim.setAnalog(7, sampleAnalog(123)); // stored under 7 whatever number it carries
     sim.setDmr(7, sampleDmr(124));
-    channel longName = sampleAnalog(8, 0x41);
-    longName.setChannelName("FOURTEEN BYTES");
-    sim.setAnalog(8, longName);
     QVERIFY(sim.open());
     Line line(sim.slavePath());
 
     QCOMPARE(line.ask(request(0x41, 7)), sampleAnalog(7, 0x41).toWriteFrame());
     QCOMPARE(line.ask(request(0x44, 7)), sampleDmr(7, 0x44).toWriteFrame());
-    // A name is cut or zero-filled to 12 bytes: the terminal takes no answer of another length.
-    longName.setChannelName("FOURTEEN BYT");
-    QCOMPARE(line.ask(request(0x41, 8)), longName.toWriteFrame());
     // Until someone sets a pty up, it swallows 0x11 and 0x13 and turns 0x0D into 0x0A.
     for (int number : {0x11, 0x13, 0x0D})
         QCOMPARE(line.ask(request(0x41, number)), emptyAnswer(number));
@@ -152,15 +145,7 @@ void TestRadioSim::answersAndStores()
     QCOMPARE(line.ask(first.mid(2) + QByteArray::fromHex("a5") + longSize + second.left(6)), emptyAnswer(2));
     QCOMPARE(line.ask(second.mid(6)), emptyAnswer(3));
 
-    // Writes are echoed, and what they stored is read back with the read's command byte.
-    sim.clearReceived();
-    const QByteArray analogWrite = sampleAnalog(5).toWriteFrame(), dmrWrite = sampleDmr(5).toWriteFrame();
-    QCOMPARE(line.ask(analogWrite), analogWrite);
-    QCOMPARE(line.ask(dmrWrite), dmrWrite);
-    QCOMPARE(line.ask(request(0x41, 5)), sampleAnalog(5, 0x41).toWriteFrame());
-    QCOMPARE(line.ask(request(0x44, 5)), sampleDmr(5, 0x44).toWriteFrame());
-    QCOMPARE(sim.received(), (QList<QByteArray>{analogWrite, dmrWrite, request(0x41, 5), request(0x44, 5)}));
-
+    // Writes are acknowledged with a bare frame when the radio is set to.
     sim.setOptions(with(&RadioSimOptions::shortAck, true));
     QCOMPARE(line.ask(sampleAnalog(6).toWriteFrame(), 8), frameOf(QByteArray::fromHex("03 40")));
     QCOMPARE(line.ask(sampleDmr(6).toWriteFrame(), 8), frameOf(QByteArray::fromHex("03 43")));
@@ -176,29 +161,31 @@ void TestRadioSim::faults()
     QCOMPARE(line.ask(sampleAnalog(4).toWriteFrame() + request(0x41, 4), INT_MAX, 200), QByteArray());
     QCOMPARE(sim.analog(4).body(), sampleAnalog(4).body());
 
-    // One byte flipped, never in the header or the length, so the frame fails only its CRC.
-    sim.setOptions(with(&RadioSimOptions::corrupt, 1.0));
+    // Noise in front never holds 0xA5, so it cannot pose as a header; one byte behind the length is
+    // flipped, so the frame fails only its CRC.
+    RadioSimOptions noisy = with(&RadioSimOptions::corrupt, 1.0);
+    noisy.garbage = 1.0;
+    sim.setOptions(noisy);
     const QByteArray clean = sampleAnalog(4, 0x41).toWriteFrame();
-    for (int i = 0; i < 50; ++i) {
-        const QByteArray got = line.ask(request(0x41, 4));
-        QCOMPARE(got.size(), 34);
-        QVERIFY(got.startsWith(clean.left(5)));
+    QByteArray firstAnswer;
+    for (int i = 0; i < 30; ++i) {
+        const QByteArray got = line.ask(request(0x41, 4), 34 + 1);
+        if (i == 0)
+            firstAnswer = got;
+        const qsizetype header = got.indexOf(QByteArray(4, char(0xA5)));
+        QVERIFY(header >= 1 && header <= 8 && !got.left(header).contains(char(0xA5)));
+        const QByteArray frame = got.mid(header);
+        QCOMPARE(sent.last().at(0).toByteArray(), frame);
+        QCOMPARE(frame.size(), 34);
+        QVERIFY(frame.startsWith(clean.left(5)));
         int differences = 0;
         for (int b = 0; b < 34; ++b)
-            differences += got.at(b) != clean.at(b);
+            differences += frame.at(b) != clean.at(b);
         QCOMPARE(differences, 1);
     }
-
-    // Noise never holds 0xA5, so it cannot pose as a header.
-    sim.setOptions(with(&RadioSimOptions::garbage, 1.0));
-    for (int i = 0; i < 10; ++i) {
-        const QByteArray noisy = line.ask(request(0x41, 3), 34 + 1);
-        const qsizetype header = noisy.indexOf(QByteArray(4, char(0xA5)));
-        QVERIFY(header >= 1 && header <= 8);
-        QVERIFY(!noisy.left(header).contains(char(0xA5)));
-        QCOMPARE(noisy.mid(header), emptyAnswer(3));
-    }
-    QCOMPARE(sent.last().at(0).toByteArray(), emptyAnswer(3));
+    // The same options reseed the faults: the same requests get the same bytes, so a run can be repeated.
+    sim.setOptions(noisy);
+    QCOMPARE(line.ask(request(0x41, 4), 34 + 1), firstAnswer);
 
     // Pieces of the chunk size, or of 1 to 16 bytes; a read may take two at once.
     for (int chunk : {5, 0}) {
@@ -211,18 +198,6 @@ void TestRadioSim::faults()
         for (qsizetype i = 0; i < line.reads.size(); ++i)
             QVERIFY(line.reads[i] <= (chunk ? chunk : 16) * 2 &&
                     (!chunk || i + 1 == line.reads.size() || line.reads[i] % chunk == 0));
-    }
-
-    // Answers leave no earlier than the delay after their request, and in order; 102 bytes at
-    // 2400 bit/s take 425 ms of wire time.
-    for (const bool delay : {true, false}) {
-        sim.setOptions(delay ? with(&RadioSimOptions::delayMs, 150) : with(&RadioSimOptions::baud, 2400));
-        QElapsedTimer timer;
-        timer.start();
-        const QByteArray answers =
-            line.ask(request(0x41, 10) + request(0x41, 11) + request(0x41, 12), 3 * 34, 2000);
-        QVERIFY2(timer.elapsed() >= (delay ? 150 : 400), qPrintable(QString::number(timer.elapsed())));
-        QCOMPARE(answers, emptyAnswer(10) + emptyAnswer(11) + emptyAnswer(12));
     }
 
     // Like a pulled cable: both answers reach the other side before the line goes down.
@@ -245,27 +220,6 @@ void TestRadioSim::faults()
     QVERIFY(!slow.hungUp());
     QCOMPARE(slow.ask({}, 34, 100), emptyAnswer(1));
     QVERIFY(QTest::qWaitFor([&] { return slow.hungUp(); }, 2000));
-}
-
-void TestRadioSim::sameSeedSameLine()
-{
-    RadioSimOptions options = with(&RadioSimOptions::garbage, 0.5);
-    options.drop = options.corrupt = 0.3;
-    options.randomChunk = true;
-    QList<QByteArray> runs;
-    for (quint32 seed : {7, 7, 8}) {
-        options.seed = seed;
-        RadioSim sim(options);
-        QVERIFY(sim.open());
-        Line line(sim.slavePath());
-        runs << QByteArray();
-        for (int i = 0; i < 30; ++i)
-            runs.last() += line.ask(request(i % 2 ? 0x41 : 0x44, i), INT_MAX, i % 3 ? 25 : 60);
-        runs.last() += line.ask({}, INT_MAX, 100);
-    }
-    QVERIFY(runs[0].size() > 10 * 34);
-    QCOMPARE(runs[1], runs[0]);
-    QVERIFY(runs[2] != runs[0]);
 }
 
 void TestRadioSim::programAndMemoryFile()
@@ -294,9 +248,6 @@ void TestRadioSim::programAndMemoryFile()
     QVERIFY(!QFileInfo(link).isSymLink());
     QVERIFY(sim.readAllStandardError().contains("radio-sim: rx a5 a5 a5 a5 1d 40 00 2a"));
 
-    ChannelFileRecords records;
-    QVERIFY(readChannelFile(memory, &records));
-    QCOMPARE(records.channels.size(), 4); // empty channels stay out of the file
     RadioSim after;
     QVERIFY(after.loadMemory(memory));
     before.setAnalog(42, sampleAnalog(42));
