@@ -261,16 +261,22 @@ void TestTransfer::verifyAfterWrite()
     const QList<QByteArray> rows = rig.fillRows(3, 5);
     Ui::termial *ui = rig.w.form();
     QVERIFY(!ui->verify_checkBox->isChecked());
-    // The radio keeps channel 1's VFO A mode its own way, which only reading it back shows.
+    // The radio keeps channel 1's VFO A mode and receive colour code its own way, which only reading it
+    // back shows. No read can start meanwhile, not even by a call around the disabled button.
     bool readOffWhileVerifying = true;
     QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
         if (quint8(f.at(5)) == 0x43 && channelOf(f) == 2) {
             channel c = rig.sim.analog(1);
             c.setVfoaMode(quint8((c.vfoaMode() + 1) % 10));
             rig.sim.setAnalog(1, c);
+            DMR d = rig.sim.dmr(1);
+            d.setRxCc(quint8((d.rxCc() + 1) % 16));
+            rig.sim.setDmr(1, d);
         }
-        if (quint8(f.at(5)) == 0x41)
+        if (quint8(f.at(5)) == 0x41) {
             readOffWhileVerifying = readOffWhileVerifying && !ui->read_btn->isEnabled();
+            rig.w.readBtn_clicked();
+        }
     });
     ui->verify_checkBox->click();
     ui->send_btn->click();
@@ -278,7 +284,7 @@ void TestTransfer::verifyAfterWrite()
     QVERIFY(rig.waitIdle(5000));
     QCOMPARE(rig.wire().value(0x44), (QList<int>{0, 1, 2}));
     QVERIFY(readOffWhileVerifying);
-    const QString differs = windowText("存储内容不同：%1").arg(QStringLiteral("VFA_MODE"));
+    const QString differs = windowText("存储内容不同：%1").arg(QStringLiteral("VFA_MODE, Rx_cc"));
     QTRY_COMPARE(rig.boxes, QStringList{warningBox(windowText("%1 个信道校验不符：").arg(1) +
                                                    QStringLiteral("\n1: ") + differs)});
     for (int r = 0; r < 3; ++r)
