@@ -1,4 +1,4 @@
-// Tests of the channel file format without a window: every member under its own name, and which entries load.
+// Tests of the channel file format without a window: every member under its own name.
 #include "channelfile.h"
 #include "records.h"
 
@@ -10,7 +10,6 @@ class tst_channelfile : public QObject
 
 private slots:
     void roundTrip();
-    void documentShapes();
 };
 
 void tst_channelfile::roundTrip()
@@ -45,21 +44,6 @@ void tst_channelfile::roundTrip()
     QCOMPARE(back.dmrs.size(), 1);
     d.setDmrexist(1), d.setValidat(1);
     QCOMPARE(records::differences(back.channels[0], back.dmrs[0], shown, d), QString());
-}
-
-void tst_channelfile::documentShapes()
-{
-    // The key is the channel number: an entry without channel fields takes it for both records; one whose
-    // fields name another number, one that is no object and numbers beyond 999 are skipped and named.
-    const ChannelFileRecords r = parseChannelFile(QByteArray(
-        R"({"5": {"channelName": "five"}, "258": {"channelHigh": 1, "channelLow": 2}, "6": {"channelLow": 7},
-            "1000": {}, "x": {"channelLow": 1}, "9": [1], "07": {"channelLow": 7}, "": {}})"));
-    QList<int> numbers;
-    for (qsizetype i = 0; i < r.channels.size(); ++i)
-        numbers << r.channels.at(i).channelNumber() << r.dmrs.at(i).channelNumber();
-    QCOMPARE(numbers, (QList<int>{7, 7, 258, 258, 5, 5}));
-    QCOMPARE(r.channels.at(2).channelName(), QByteArray("five"));
-    QCOMPARE(r.skipped, (QStringList{"", "1000", "6", "9", "x"}));
 }
 
 QTEST_GUILESS_MAIN(tst_channelfile)
