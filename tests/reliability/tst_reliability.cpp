@@ -7,14 +7,11 @@
 #include "ui_termial.h"
 
 #include <QDir>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QStandardItemModel>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
 
 namespace
 {
@@ -93,25 +90,6 @@ DMR dmrAfterTable(const DMR &in)
     out.setValidat(1);
     return out;
 }
-
-bool setFileFlags(const QString &path, int add, int remove)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    int flags = 0;
-    bool ok = fd >= 0 && ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    flags = (flags | add) & ~remove;
-    ok = ok && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    if (fd >= 0)
-        ::close(fd);
-    return ok;
-}
-
-// Takes an attribute off again however the test ends, so the temporary folder can be removed.
-struct AttributeGuard {
-    QString path;
-    int flag;
-    ~AttributeGuard() { setFileFlags(path, 0, flag); }
-};
 
 } // namespace
 
@@ -284,9 +262,12 @@ void TestReliability::saveThatCannotBeCommitted()
     const QString path = folder + QStringLiteral("/channels.json");
     const QByteArray old = "{\n    \"7\": {\n        \"channelName\": \"old\"\n    }\n}\n";
     QVERIFY(writeAll(path, old));
-    if (!setFileFlags(path, FS_APPEND_FL, 0))
+    if (QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+a"), path}) != 0)
         QSKIP("this file system or user cannot set file attributes");
-    AttributeGuard guard{path, FS_APPEND_FL};
+    // Taken off again however the test ends, so the temporary folder can be removed.
+    const auto guard = qScopeGuard([&] {
+        QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-a"), path});
+    });
 
     Rig rig;
     rig.w.setNumCheckedState(20);
