@@ -5,6 +5,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
+#include <QFutureWatcher>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPointer>
@@ -13,6 +14,30 @@
 #include <QtTest>
 
 #include <functional>
+
+// The window's text for a source text, in whatever catalogue it has loaded by now.
+inline QString windowText(const char *text)
+{
+    return QCoreApplication::translate("termial", text);
+}
+
+// Shown and active, with its catalogue in, so the texts compared are the ones it shows.
+inline void showWindow(QWidget &w)
+{
+    w.show();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    QTRY_VERIFY(w.findChildren<QFutureWatcherBase *>().isEmpty());
+}
+
+// The rows whose check box is ticked, ascending.
+inline QList<int> checkedRows(const QAbstractItemModel *model)
+{
+    QList<int> rows;
+    for (int row = 0; row < model->rowCount(); ++row)
+        if (model->index(row, 0).data(Qt::CheckStateRole).toInt() == Qt::Checked)
+            rows << row;
+    return rows;
+}
 
 // Answers the modal windows that come up, in order: each answer gets the next new one. A box nobody
 // expected is recorded and dismissed, so a test fails instead of waiting for a person.
@@ -98,17 +123,21 @@ private:
     QTimer poll;
 };
 
+// Presses a key on the view as a person does: its window active (a box that just closed may have left it
+// inactive, and shortcuts need it active) and the focus on the view.
+inline void pressKey(QTableView *view, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+{
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(view->window()));
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key(key), modifiers);
+}
+
 // Opens the editor of a cell as a person does (F2 on the current cell), returning it.
 inline QWidget *openEditor(QTableView *view, int row, int column)
 {
-    const QModelIndex index = view->model()->index(row, column);
-    // A dialog that just closed may have left the window inactive, and then nothing has the focus.
-    view->activateWindow();
-    if (!QTest::qWaitForWindowActive(view->window()))
-        return nullptr;
-    view->setCurrentIndex(index);
-    view->setFocus();
-    QTest::keyClick(view, Qt::Key_F2);
+    view->setCurrentIndex(view->model()->index(row, column));
+    pressKey(view, Qt::Key_F2);
     QWidget *editor = QApplication::focusWidget();
     return editor && editor != view ? editor : nullptr;
 }

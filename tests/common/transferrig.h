@@ -2,6 +2,7 @@
 #pragma once
 
 #include "logcapture.h"
+#include "person.h"
 #include "radiosim.h"
 #include "records.h"
 #include "seams.h"
@@ -17,11 +18,6 @@
 #include <QStandardItemModel>
 #include <QStatusBar>
 #include <QStringList>
-
-inline QString windowText(const char *text)
-{
-    return QCoreApplication::translate("termial", text);
-}
 
 // A warning box as the rig records it: caption and text.
 inline QString warningBox(const QString &text)

@@ -12,7 +12,6 @@
 #include "ui_termial.h"
 
 #include <QDir>
-#include <QFutureWatcher>
 #include <QJsonDocument>
 #include <QScopeGuard>
 #include <QStandardItemModel>
@@ -21,12 +20,6 @@
 
 namespace
 {
-
-// The window's texts in whatever catalogue it has loaded by now.
-QString windowText(const char *text)
-{
-    return QCoreApplication::translate("termial", text);
-}
 
 const QStringList kCollected{QStringLiteral("取所有勾选的channel对象开始"),
                              QStringLiteral("获取所有勾选的channel对象结束")};
@@ -40,15 +33,6 @@ QList<QList<QVariant>> snapshot(const QStandardItemModel *model)
         for (int col = 0; col < ColumnCount; ++col)
             rows.last() << model->index(row, col).data() << model->index(row, col).data(Qt::CheckStateRole);
     }
-    return rows;
-}
-
-QList<int> checkedRows(const QStandardItemModel *model)
-{
-    QList<int> rows;
-    for (int row = 0; row < model->rowCount(); ++row)
-        if (model->index(row, ColCheck).data(Qt::CheckStateRole).toInt() == Qt::Checked)
-            rows << row;
     return rows;
 }
 
@@ -69,14 +53,6 @@ QMap<QString, QString> fillSample(termial &w, int row, int number, quint32 seed)
     w.viewUpdate(row, c);
     w.viewUpdateDmr(row, d);
     return records::fields(c, d);
-}
-
-// Shown and active, with its catalogue in, so the texts compared are the ones it shows.
-void showWindow(termial &w)
-{
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
-    QTRY_VERIFY(w.findChildren<QFutureWatcherBase *>().isEmpty());
 }
 
 } // namespace

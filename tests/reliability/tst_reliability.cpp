@@ -320,8 +320,7 @@ void TestReliability::hostileFiles()
 
     Rig rig;
     // Shown, so that every row the load touches on screen is painted as the operator would see it.
-    rig.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.w));
+    showWindow(rig.w);
     const QList<QByteArray> before = rig.fillRows(5, 31);
     seams::setOpenFileName(
         [&](QWidget *, const QString &, const QString &, const QString &) { return path; });

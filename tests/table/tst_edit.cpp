@@ -45,8 +45,7 @@ private slots:
     void init()
     {
         w = std::make_unique<termial>();
-        w->show();
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        showWindow(*w);
         view = w->form()->tableView;
         model = w->tableModel();
     }
@@ -59,14 +58,6 @@ private slots:
 
 private:
     QVariant cell(int row, int column) const { return model->index(row, column).data(); }
-    void press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        // A box that just closed may have left the window inactive, and shortcuts need it active.
-        view->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(view->window()));
-        view->setFocus();
-        QTest::keyClick(view, Qt::Key(key), modifiers);
-    }
     void selectCells(int row, int left, int bottom, int right)
     {
         view->setCurrentIndex(model->index(row, left));
@@ -128,20 +119,20 @@ void TestEdit::undoRedo()
     commitWithReturn(editor);
     QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
     QVERIFY(model->item(6, ColCallType)->isEditable());
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(w->undoStack()->count(), 1);
     QCOMPARE(cell(6, ColVfoaMode), QVariant());
     QVERIFY(!model->item(6, ColCallType)->isEditable());
-    press(Qt::Key_Y, Qt::ControlModifier);
+    pressKey(view, Qt::Key_Y, Qt::ControlModifier);
     QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
     QVERIFY(model->item(6, ColCallType)->isEditable());
     chooseFromMenu(view, "撤销");
     QCOMPARE(cell(6, ColVfoaMode), QVariant());
-    press(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
     // Undo waits while a read is under way; ticks are no step.
     w->beginRowChange(QStringLiteral("read"));
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(cell(6, ColVfoaMode), QVariant(QStringLiteral("DMR")));
     w->endRowChange();
     w->setAllCheckState(true);
@@ -154,17 +145,17 @@ void TestEdit::copyPaste()
     fillRow(5);
     // Cells, then whole rows, into a spreadsheet's text and back.
     selectCells(5, ColName, 5, ColVfoaMode);
-    press(Qt::Key_C, Qt::ControlModifier);
+    pressKey(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("RPT 7\t32\t0\tDMR\n"));
     view->setCurrentIndex(model->index(7, ColName));
-    press(Qt::Key_V, Qt::ControlModifier);
+    pressKey(view, Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(cell(7, ColVfoaFreq), QVariant(32u));
     QVERIFY(model->item(7, ColCallType)->isEditable());
     selectCells(5, ColCheck, 5, ColSqlevel);
-    press(Qt::Key_C, Qt::ControlModifier);
+    pressKey(view, Qt::Key_C, Qt::ControlModifier);
     QCOMPARE(QApplication::clipboard()->text().count(u'\t'), ColumnCount - 1);
     view->setCurrentIndex(model->index(9, ColOwnId));
-    press(Qt::Key_V, Qt::ControlModifier);
+    pressKey(view, Qt::Key_V, Qt::ControlModifier);
     for (int column = ColName; column < ColumnCount; ++column)
         QCOMPARE(cell(9, column).toString(), cell(5, column).toString());
     QCOMPARE(unexpected.seen, QStringList());
@@ -181,7 +172,7 @@ void TestEdit::copyPaste()
         QApplication::clipboard()->setText(QString::fromUtf8(text));
         view->setCurrentIndex(model->index(11, column));
         Modals modals;
-        press(Qt::Key_V, Qt::ControlModifier);
+        pressKey(view, Qt::Key_V, Qt::ControlModifier);
         QTRY_COMPARE(modals.seen.size(), 1);
         QVERIFY2(modals.seen.first().contains(QLatin1String(named)), qPrintable(modals.seen.first()));
         QVERIFY(modals.seen.first().contains(QLatin1String("11")));
@@ -195,7 +186,7 @@ void TestEdit::deleteAndClearRows()
     fillRow(8);
     fillRow(9);
     selectCells(8, ColChannel, 9, ColVfoaFreq);
-    press(Qt::Key_Delete);
+    pressKey(view, Qt::Key_Delete);
     QCOMPARE(cell(8, ColName), QVariant());
     QCOMPARE(cell(9, ColVfoaFreq), QVariant());
     QCOMPARE(cell(9, ColChannel), QVariant(9));
@@ -206,9 +197,9 @@ void TestEdit::deleteAndClearRows()
     QCOMPARE(w->rowToDmr(9).dmodGain(), DMR().dmodGain());
     QVERIFY(!model->item(9, ColChannel)->data(RoleDmodGain).isValid());
     QCOMPARE(w->undoStack()->count(), 4);
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(captureRow(model, 9), deleted);
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(cell(9, ColName), QVariant(QStringLiteral("RPT 7")));
     QCOMPARE(w->rowToDmr(9).dmodGain(), quint8(9));
 }
@@ -219,22 +210,18 @@ void TestEdit::tickChangedAndFind()
     fillRow(40);
     QApplication::clipboard()->setText(QStringLiteral("Base\t438.5\n"));
     view->setCurrentIndex(model->index(12, ColName));
-    press(Qt::Key_V, Qt::ControlModifier);
+    pressKey(view, Qt::Key_V, Qt::ControlModifier);
     view->setCurrentIndex(model->index(14, ColName));
-    press(Qt::Key_V, Qt::ControlModifier);
-    press(Qt::Key_Z, Qt::ControlModifier);
+    pressKey(view, Qt::Key_V, Qt::ControlModifier);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     view->setCurrentIndex(model->index(3, ColName));
-    press(Qt::Key_V, Qt::ControlModifier); // an edit after a read counts
+    pressKey(view, Qt::Key_V, Qt::ControlModifier); // an edit after a read counts
     w->rowsWritten({3});
     fillRow(12); // read since: no longer changed
     QCOMPARE(w->changedRowList(), QList<int>({14}));
     model->item(2, ColCheck)->setCheckState(Qt::Checked);
-    press(Qt::Key_E, Qt::ControlModifier);
-    QList<int> ticked;
-    for (int row = 0; row < model->rowCount(); ++row)
-        if (model->item(row, ColCheck)->checkState() == Qt::Checked)
-            ticked << row;
-    QCOMPARE(ticked, QList<int>({14}));
+    pressKey(view, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(checkedRows(model), QList<int>({14}));
 
     // Find asks once; F3 goes on from the current row and round.
     Modals modals({[](QWidget *modal) {
@@ -244,10 +231,10 @@ void TestEdit::tickChangedAndFind()
         dialog->accept();
     }});
     view->setCurrentIndex(model->index(20, ColName));
-    press(Qt::Key_F, Qt::ControlModifier);
+    pressKey(view, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(view->currentIndex().row(), 40);
     QVERIFY(view->selectionModel()->isRowSelected(40, {}));
-    press(Qt::Key_F3);
+    pressKey(view, Qt::Key_F3);
     QCOMPARE(view->currentIndex().row(), 12);
 }
 

@@ -161,8 +161,7 @@ static QString offered(QWidget *editor)
 void TestTable::editingByHand()
 {
     termial w;
-    w.show();
-    QVERIFY(QTest::qWaitForWindowActive(&w));
+    showWindow(w);
     QTableView *view = w.form()->tableView;
     QStandardItemModel *model = w.tableModel();
     const auto cell = [model](int row, int column) { return model->index(row, column).data(); };

@@ -256,8 +256,7 @@ void TestTransfer::verifyAfterWrite()
 {
     Rig rig;
     QVERIFY(rig.connectLink());
-    rig.w.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&rig.w));
+    showWindow(rig.w);
     const QList<QByteArray> rows = rig.fillRows(3, 5);
     Ui::termial *ui = rig.w.form();
     QVERIFY(!ui->verify_checkBox->isChecked());
@@ -307,15 +306,8 @@ void TestTransfer::verifyAfterWrite()
     QCOMPARE(markOf(rig.w, 1), QString());
 
     // Ctrl+E ticks what changed since the write went through: row 1 only (stored differently, then edited).
-    rig.w.activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&rig.w));
-    ui->tableView->setFocus();
-    QTest::keyClick(ui->tableView, Qt::Key_E, Qt::ControlModifier);
-    QList<int> ticked;
-    for (int r = 0; r < 1000; ++r)
-        if (model->index(r, ColCheck).data(Qt::CheckStateRole).toInt() == Qt::Checked)
-            ticked << r;
-    QCOMPARE(ticked, QList<int>{1});
+    pressKey(ui->tableView, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(checkedRows(model), QList<int>{1});
 
     // A whole read is one undo step: Ctrl+Z puts back the row the read replaced, Ctrl+Y the read.
     const QByteArray edited = stored(rig.w, 1);
