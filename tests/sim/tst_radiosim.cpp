@@ -11,6 +11,7 @@
 namespace
 {
 
+// The records made by the helpers leave size and command at 0; on the line a whole record carries both.
 template <typename Record> Record framed(Record r, quint8 command)
 {
     r.setSize(29);
@@ -67,6 +68,7 @@ void TestRadioSim::program()
     QCOMPARE(QFileInfo(link).symLinkTarget(), QString::fromLocal8Bit(sim.readLine()).trimmed());
     QSerialPort line(link);
     QVERIFY(line.open(QIODevice::ReadWrite));
+    // The loaded record answers a read; a write gets the bare acknowledgement --short-ack asks for.
     QCOMPARE(ask(line, QByteArray::fromHex("a5a5a5a5 05 44 03e7 2172"), 34),
              framed(dmr, 0x44).toWriteFrame());
     records::randomValidChannel(rng, 42, analog, dmr);
