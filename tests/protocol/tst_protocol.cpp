@@ -1,16 +1,13 @@
-// Frames, CRC and the two channel records, against worked examples written out byte for byte.
+// Frames, their CRC and the two channel records, against worked examples written out byte for byte.
 #include "channel.h"
 #include "channel_service.h"
 #include "dmr.h"
 #include "dmr_service.h"
-#include "tools.h"
+#include "records.h"
 
 #include <QtTest>
 
-static QByteArray hexBytes(const char *text)
-{
-    return QByteArray::fromHex(text); // spaces are skipped
-}
+static const auto hexBytes = [](const char *text) { return QByteArray::fromHex(text); }; // spaces are skipped
 
 static const QByteArray kAnalogWrite =
     hexBytes("a5a5a5a5 1d 40 01 02 00 00 08ac2760 00000000 00 00 434837000000000000000000 d4 59");
@@ -33,30 +30,9 @@ class TestProtocol : public QObject
 {
     Q_OBJECT
 private slots:
-    void crc_data();
-    void crc();
     void frames_data();
     void frames();
 };
-
-void TestProtocol::crc_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("crc"); // as a frame carries it
-    QTest::newRow("check value") << QByteArray("123456789") << hexBytes("29 b1");
-    QTest::newRow("empty") << QByteArray() << hexBytes("ff ff");
-}
-
-void TestProtocol::crc()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(QByteArray, crc);
-    const quint16 value =
-        Tools::crc16(reinterpret_cast<const quint8 *>(bytes.constData()), quint8(bytes.size()));
-    QCOMPARE(value, quint16(quint8(crc.at(0)) << 8 | quint8(crc.at(1))));
-    Tools::appendCrc(bytes);
-    QCOMPARE(bytes.right(2), crc);
-}
 
 void TestProtocol::frames_data()
 {
@@ -79,11 +55,7 @@ void TestProtocol::frames_data()
     analog.setCommand(0x40);
     analog.setChannelHigh(1);
     analog.setChannelLow(2);
-    // 145,500,000 Hz.
-    analog.setVfoaFrequency1(0x08);
-    analog.setVfoaFrequency2(0xAC);
-    analog.setVfoaFrequency3(0x27);
-    analog.setVfoaFrequency4(0x60);
+    records::setFrequencies(analog, 145500000, 0);
     analog.setChannelName(QByteArray("CH7").leftJustified(12, '\0'));
     QTest::newRow("analog write") << framesOf<Channel_Service>(analog, true) << kAnalogWrite;
     // A new record goes out with dmrexist and validat set.
