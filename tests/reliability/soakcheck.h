@@ -1,36 +1,14 @@
-// Soak checks: the channels a failure report names, and the pacing of the frames on the line.
+// Soak checks: the pacing of the frames on the line.
 #pragma once
 
 #include "tools.h"
 #include "transferrig.h"
 
 #include <QList>
-#include <QRegularExpression>
 #include <QSet>
 
 namespace soak
 {
-
-// Adds the channels a warning box names; false when it is not a failure report whose count agrees
-// with its list of single channels and runs ("3, 7-9, 12").
-inline bool failedChannels(const QString &box, QSet<int> *channels)
-{
-    static const QRegularExpression number(QStringLiteral("(\\d+)(?:-(\\d+))?"));
-    QRegularExpressionMatchIterator it = number.globalMatch(box);
-    if (!it.hasNext())
-        return false;
-    it.next(); // the count comes first
-    QList<quint16> listed;
-    while (it.hasNext()) {
-        const QRegularExpressionMatch m = it.next();
-        const int from = m.captured(1).toInt();
-        for (int c = from; c <= (m.hasCaptured(2) ? m.captured(2).toInt() : from); ++c)
-            listed << quint16(c);
-    }
-    const QSet<int> found(listed.cbegin(), listed.cend());
-    *channels += found;
-    return box == failureBox(int(found.size()), termial::compactChannelList(listed));
-}
 
 // One frame on the line as the radio saw it: a request it received, or an answer it sent.
 struct WireEvent {
