@@ -221,7 +221,9 @@ void TestTable::editingByHand()
           Typed(ColVfobFreq, "145,0125", "145,0125", 145012500u),
           Typed(ColVfoaFreq, "42949672950", "4294967295", 4294967295u),
           Typed(ColVfobFreq, "4294.9672951", "4294.967295", 4294967295u),
-          Typed(ColVfoaFreq, "4295.0", "42950", 42950u), Typed(ColVfobFreq, "1.2.3", "1.23", 1230000u)}) {
+          Typed(ColVfoaFreq, "4295.0", "42950", 42950u),
+          Typed(ColVfoaFreq, "1.2345678", "1.234567", 1234567u),
+          Typed(ColVfobFreq, "1.2.3", "1.23", 1230000u)}) {
         QWidget *editor = openEditor(view, 30, column);
         auto *line = qobject_cast<QLineEdit *>(editor);
         QVERIFY(line);
