@@ -2,6 +2,7 @@
 #include "channelfile.h"
 #include "radiosim.h"
 #include "records.h"
+#include "wire.h"
 
 #include <QProcess>
 #include <QSerialPort>
@@ -14,7 +15,7 @@ namespace
 // The records made by the helpers leave size and command at 0; on the line a whole record carries both.
 template <typename Record> Record framed(Record r, quint8 command)
 {
-    r.setSize(29);
+    r.setSize(wire::kRecordSize);
     r.setCommand(command);
     return r;
 }
