@@ -1,5 +1,5 @@
 // The delegate every editable column of the channel table shares: it paints cells that cannot be edited
-// greyed.
+// greyed, and a marked channel-number cell with its warning colour and sign.
 #pragma once
 
 #include <QStyledItemDelegate>
@@ -9,6 +9,8 @@ class CellDelegate : public QStyledItemDelegate
     Q_OBJECT
 public:
     explicit CellDelegate(QObject *parent = nullptr);
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override;
 
 protected:
     void initStyleOption(QStyleOptionViewItem *option, const QModelIndex &index) const override;

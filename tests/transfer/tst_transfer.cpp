@@ -7,6 +7,41 @@
 #include <QLineEdit>
 #include <QtTest>
 
+namespace
+{
+
+// How a row's channel-number cell looks: its pixels on the grabbed view, the window's style sheet in force.
+QImage cellImage(termial &w, int row)
+{
+    QTableView *view = w.form()->tableView;
+    view->scrollTo(w.tableModel()->index(row, ColChannel));
+    return view->viewport()->grab(view->visualRect(w.tableModel()->index(row, ColChannel))).toImage();
+}
+
+// Pixels of a colour, give or take a little antialiasing.
+int pixelsNear(const QImage &image, QColor colour)
+{
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            n += qAbs(c.red() - colour.red()) + qAbs(c.green() - colour.green()) + qAbs(c.blue() - colour.blue()) < 24;
+        }
+    return n;
+}
+
+// Pixels whose brightness differs between two images of one size: what a person without colour vision sees.
+int greyDifference(const QImage &a, const QImage &b)
+{
+    int n = 0;
+    for (int y = 0; y < qMin(a.height(), b.height()); ++y)
+        for (int x = 0; x < qMin(a.width(), b.width()); ++x)
+            n += qAbs(qGray(a.pixel(x, y)) - qGray(b.pixel(x, y))) > 40;
+    return n;
+}
+
+} // namespace
+
 // Data through every line fault, frames in turn and one at a time, and the progress bar are proven by
 // the soak; a lost line by the line-loss test.
 class TestTransfer : public QObject
@@ -43,6 +78,17 @@ void TestTransfer::dropsAndASilentLine()
     QVERIFY(isStatusLine(rig.status.last(), "写入完成：%1 个信道，用时 %2 秒，%3 个失败", 2, 2));
     QCOMPARE(markOf(rig.w, 0), windowText("无应答"));
     QCOMPARE(markOf(rig.w, 2), QString());
+    {
+        // Seen, not only held by the model: the marked cell in the warning colour with a sign drawn in it,
+        // its unmarked neighbour of the same shading without either, and a difference in brightness too.
+        showWindow(rig.w);
+        const QImage marked = cellImage(rig.w, 0), plain = cellImage(rig.w, 2);
+        const int area = marked.width() * marked.height();
+        QVERIFY2(pixelsNear(marked, QColor(0x8A, 0x5A, 0x12)) > area / 2, "the cell is not in the warning colour");
+        QVERIFY2(pixelsNear(marked, QColor(0xFF, 0xD2, 0x4D)) > 20, "no warning sign in the cell");
+        QCOMPARE(pixelsNear(plain, QColor(0x8A, 0x5A, 0x12)) + pixelsNear(plain, QColor(0xFF, 0xD2, 0x4D)), 0);
+        QVERIFY(greyDifference(marked, plain) > area / 2);
+    }
 
     rig.boxes.clear();
     rig.w.setNumCheckedState(1);
