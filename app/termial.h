@@ -18,9 +18,11 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 class QAction;
 class QJsonObject;
-struct CsvChannel;
+struct ChannelFileRecords;
 class QStandardItem;
 class QStandardItemModel;
 class QUndoStack;
@@ -83,10 +85,16 @@ public:
     // Cancel. True when the caller may go on (nothing of them lost, saved, or discarded on purpose).
     bool settleEdits(const QList<int> &rows);
     // Channel files come as JSON or, by their extension, as CHIRP CSV.
-    static QString fileFilters();
+    static QString saveFileFilters();
+    static QString openFileFilters();
     static bool isCsvFile(const QString &fileName);
-    QList<CsvChannel> csvChannels(const QList<channel> &channels);
-    void openCsv(const QString &fileName);
+    // A file's records, or false with the reason a person reads (none when no file was chosen); notes
+    // say what was left out or changed on the way.
+    bool readJsonRecords(const QString &fileName, ChannelFileRecords *records, QString *reason, QString *notes);
+    bool readCsvRecords(const QString &fileName, ChannelFileRecords *records, QString *reason, QString *notes);
+
+    // The status line says what just happened; a language switch says it again in the new language.
+    void showStatus(std::function<QString()> text);
 
     // Languages.
     void switchLanguage(int index);
@@ -192,7 +200,7 @@ private:
     void writeCells(const QMap<QPair<int, int>, QVariant> &cells);
     void announceRows(const QList<int> &rows, int firstColumn, int lastColumn);
     void selectRow(int row);
-    bool findFrom(int row);
+    int findFrom(int row);
 
     // Serial link: the toggle's two halves.
     void openLink();
@@ -270,6 +278,7 @@ private:
     // portInfoList each) and are opened by path; currentPortPath is set while one is chosen.
     QStringList portPaths;
     QString currentPortPath;
+    QString linkPath; // the device the link has open, as the status line names it
     // Errors the port reports while the link closes it are not a lost device.
     bool linkClosing = false;
 
@@ -337,10 +346,13 @@ private:
 
     void initTransferUi();
     // Ends one direction's transfer, however it ends; returns the channels it leaves not transferred.
-    QList<quint16> finishTransfer(Direction direction, TransferEnd how, const QString &why = {});
+    // why is a source text, translated whenever the status line is said again.
+    QList<quint16> finishTransfer(Direction direction, TransferEnd how, const char *why = nullptr);
     // A reply counts only while its command has a frame in flight, and only for the channel in flight.
     static bool takesReply(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight,
                            bool needsRecord);
+    // A reply of 10 bytes or more that names another channel than the one in flight.
+    static bool namesOtherChannel(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight);
     // 0x41 and 0x44 belong to a read, or to the verify phase of a write.
     Direction readCommandsOwner() const;
     TransferRun &run(Direction direction) { return direction == Direction::Write ? writeRun : readRun; }
@@ -363,6 +375,7 @@ private:
     bool writeVerifies = false;
     QHash<quint16, QByteArray> sentAnalog; // what the write sent, by channel, for the verify
     QHash<quint16, QByteArray> sentDmr;
+    std::function<QString()> statusText;
     int silentSkips = 0; // frames given up in a row with no valid frame from the radio between them
     bool checkingAll = false;
     int currentTab = 0;

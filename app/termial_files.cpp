@@ -31,7 +31,7 @@ void termial::saveBtn_clicked()
 
 bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmrs)
 {
-    QString fileName = chooseSaveFileName(this, fileFilters());
+    QString fileName = chooseSaveFileName(this, saveFileFilters());
     WLOG() << QStringLiteral("选择保存的位置:") + fileName;
     // A cancelled dialog is the operator's choice, not a failure worth a box.
     if (fileName.isEmpty()) {
@@ -52,9 +52,19 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
     }
 
     QString reason;
-    const bool written = isCsvFile(fileName)
-                             ? writeChannelFile(fileName, chirpCsvText(csvChannels(channels)), &reason, false)
-                             : writeJsonFile(channelFileObject(channels, dmrs), fileName, &reason);
+    qsizetype saved = 0;
+    bool written = false;
+    if (isCsvFile(fileName)) {
+        QList<CsvChannel> lines;
+        for (const channel &record : channels)
+            lines.append(csvChannel(record));
+        saved = lines.size();
+        written = writeChannelFile(fileName, chirpCsvText(lines), &reason, false);
+    } else {
+        const QJsonObject object = channelFileObject(channels, dmrs);
+        saved = object.size();
+        written = writeJsonFile(object, fileName, &reason);
+    }
     if (!written) {
         WLOG() << "保存失败";
         seams::warning(this, tr("警告"), tr("文件没有保存：%1").arg(reason));
@@ -64,24 +74,66 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
     if (!isCsvFile(fileName))
         for (const channel &record : channels)
             editedRows.remove(record.channelNumber());
+    const QString shownName = QFileInfo(fileName).fileName();
+    showStatus([=] { return tr("已将 %1 个信道保存到 %2").arg(saved).arg(shownName); });
     return true;
 }
 
+// Every format takes one road into the table: its records, the question about unsaved edits, one undo
+// step, and the same bookkeeping a read does (rows filled are neither edited nor changed any more).
 void termial::openBtn_clicked()
 {
-    const QString fileName = seams::getOpenFileName(this, tr("Open JSON File"), QString(), fileFilters());
+    const QString fileName = seams::getOpenFileName(this, tr("Open JSON File"), QString(), openFileFilters());
     const QString shownName = QFileInfo(fileName).fileName();
-    if (isCsvFile(fileName)) {
-        openCsv(fileName);
+    ChannelFileRecords records;
+    QString reason, notes;
+    const bool read = isCsvFile(fileName) ? readCsvRecords(fileName, &records, &reason, &notes)
+                                          : readJsonRecords(fileName, &records, &reason, &notes);
+    if (!read) {
+        // A cancelled dialog gives no name and no reason: nothing to report.
+        if (!reason.isEmpty())
+            seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, reason));
         return;
     }
+
+    QList<int> rows;
+    for (const channel &record : std::as_const(records.channels))
+        rows.append(record.channelNumber());
+    if (!settleEdits(rows))
+        return;
+    const int channelCount = int(records.channels.size());
+    ui->load_progressBar->setMaximum(channelCount + int(records.dmrs.size()));
+    ui->load_progressBar->setValue(0);
+    {
+        // The event loop runs after every record so the table and the bar repaint during a long load.
+        const RowChangeScope openStep(this, tr("打开文件"));
+        int done = 0;
+        for (const channel &record : std::as_const(records.channels)) {
+            viewUpdate(record.channelNumber(), record);
+            ui->load_progressBar->setValue(++done);
+            QCoreApplication::processEvents();
+        }
+        for (const DMR &record : std::as_const(records.dmrs)) {
+            viewUpdateDmr(record.channelNumber(), record);
+            ui->load_progressBar->setValue(++done);
+            QCoreApplication::processEvents();
+        }
+    }
+    showStatus([=] { return tr("已打开 %1：%2 个信道").arg(shownName).arg(channelCount); });
+    if (!notes.isEmpty())
+        seams::warning(this, tr("警告"), notes);
+}
+
+bool termial::readJsonRecords(const QString &fileName, ChannelFileRecords *records, QString *reason,
+                              QString *notes)
+{
+    const QString shownName = QFileInfo(fileName).fileName();
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
         WLOG() << "文件打开失败";
-        // A cancelled dialog gives no name: nothing to report.
         if (!fileName.isEmpty())
-            seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, file.errorString()));
-        return;
+            *reason = file.errorString();
+        return false;
     }
     const QByteArray text = file.readAll();
     file.close();
@@ -90,124 +142,67 @@ void termial::openBtn_clicked()
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
         WLOG() << "json转化失败\n\t" << error.errorString();
-        seams::warning(
-            this, tr("警告"),
-            tr("无法打开 %1：%2").arg(shownName, tr("不是 JSON 文本（%1）").arg(error.errorString())));
-        return;
+        *reason = tr("不是 JSON 文本（%1）").arg(error.errorString());
+        return false;
     }
     if (!document.isObject()) {
-        seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, tr("不是信道文件")));
-        return;
+        *reason = tr("不是信道文件");
+        return false;
     }
-    const ChannelFileRecords records = parseChannelFile(document);
-
-    QList<int> rows;
-    for (const channel &record : records.channels)
-        rows.append(record.channelNumber());
-    if (!settleEdits(rows))
-        return;
-
-    const int channelCount = int(records.channels.size());
-    ui->load_progressBar->setMaximum(channelCount + int(records.dmrs.size()));
-    ui->load_progressBar->setValue(0);
-    // The event loop runs after every record so the table and the bar repaint during a long load.
-    const RowChangeScope openStep(this, tr("打开文件"));
-    int done = 0;
-    for (const channel &record : records.channels) {
-        viewUpdate(record.channelNumber(), record);
-        ui->load_progressBar->setValue(++done);
-        QCoreApplication::processEvents();
-    }
-    for (const DMR &record : records.dmrs) {
-        viewUpdateDmr(record.channelNumber(), record);
-        ui->load_progressBar->setValue(++done);
-        QCoreApplication::processEvents();
-    }
-    if (!records.skipped.isEmpty()) {
+    *records = parseChannelFile(document);
+    if (!records->skipped.isEmpty()) {
         // A box cannot show a hundred thousand keys; the first ones say what is wrong.
         constexpr int shownKeys = 20;
-        QString keys = records.skipped.mid(0, shownKeys).join(QLatin1String(", "));
-        if (records.skipped.size() > shownKeys)
+        QString keys = records->skipped.mid(0, shownKeys).join(QLatin1String(", "));
+        if (records->skipped.size() > shownKeys)
             keys += QLatin1String(", …");
-        seams::warning(this, tr("警告"),
-                       tr("%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
-                           .arg(shownName, QString::number(records.skipped.size()), keys));
+        *notes = tr("%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
+                     .arg(shownName, QString::number(records->skipped.size()), keys);
     }
+    return true;
 }
 
-QString termial::fileFilters()
+// A CSV line sets columns 2 to 8 of its Location's row; the DMR columns, the kept bytes and the ticks stay.
+bool termial::readCsvRecords(const QString &fileName, ChannelFileRecords *records, QString *reason,
+                             QString *notes)
 {
-    return tr("JSON 信道文件 (*.json)") + QLatin1String(";;") + tr("CHIRP CSV (*.csv)");
+    CsvImport csv;
+    if (!readChirpCsvFile(fileName, &csv, reason)) {
+        WLOG() << "文件打开失败";
+        return false;
+    }
+    if (csv.error != CsvError::None) {
+        *reason = csvErrorText(csv.error);
+        return false;
+    }
+    for (const CsvChannel &c : std::as_const(csv.channels))
+        records->channels.append(csvRecord(c));
+    QStringList lines;
+    for (auto note = csv.notes.cbegin(); note != csv.notes.cend(); ++note) {
+        const QList<quint16> numbers(note.value().cbegin(), note.value().cend());
+        lines << csvNoteText(note.key(), compactChannelList(numbers));
+    }
+    if (!lines.isEmpty())
+        *notes = QFileInfo(fileName).fileName() + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
+    return true;
+}
+
+// The JSON filter's text is the one the program has always offered; on Open one filter shows both
+// formats at once.
+QString termial::saveFileFilters()
+{
+    return QStringLiteral("JSON Files (*.json)") + QLatin1String(";;") + tr("CHIRP CSV (*.csv)");
+}
+
+QString termial::openFileFilters()
+{
+    return tr("信道文件 (*.json *.csv)") + QLatin1String(";;") + tr("JSON Files (*.json)") + QLatin1String(";;") +
+           tr("CHIRP CSV (*.csv)");
 }
 
 bool termial::isCsvFile(const QString &fileName)
 {
     return QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-}
-
-// The CSV carries columns 2 to 8 only; the records give them as the table shows them.
-QList<CsvChannel> termial::csvChannels(const QList<channel> &channels)
-{
-    QList<CsvChannel> out;
-    for (const channel &record : channels) {
-        CsvChannel c;
-        c.location = record.channelNumber();
-        QByteArray name = record.channelName();
-        c.name = QString::fromUtf8(name.replace(QByteArrayView("\0", 1), QByteArrayView()));
-        c.vfoaFrequency = record.vfoaFrequency();
-        c.vfobFrequency = record.vfobFrequency();
-        c.vfoaMode = modeList.value(record.vfoaMode());
-        c.vfobMode = modeList.value(record.vfobMode());
-        c.emitTone = yayinList.value(record.emitYayin(), QStringLiteral("0"));
-        c.receiveTone = yayinList.value(record.receiveYayin(), QStringLiteral("0"));
-        out.append(c);
-    }
-    return out;
-}
-
-// Sets columns 2 to 8 of each Location's row; the DMR columns, the kept bytes and the ticks stay.
-void termial::openCsv(const QString &fileName)
-{
-    const QString shownName = QFileInfo(fileName).fileName();
-    CsvImport csv;
-    QString reason;
-    if (!readChirpCsvFile(fileName, &csv, &reason)) {
-        WLOG() << "文件打开失败";
-        seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, reason));
-        return;
-    }
-    if (csv.error != CsvError::None) {
-        seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, csvErrorText(csv.error)));
-        return;
-    }
-    QList<int> rows;
-    for (const CsvChannel &c : std::as_const(csv.channels))
-        rows.append(c.location);
-    if (!settleEdits(rows))
-        return;
-    const RowChangeScope openStep(this, tr("打开文件"));
-    ui->load_progressBar->setMaximum(int(csv.channels.size()));
-    ui->load_progressBar->setValue(0);
-    int done = 0;
-    for (const CsvChannel &c : std::as_const(csv.channels)) {
-        const bool wasBlocked = model->blockSignals(true);
-        const QVariant cells[] = {c.name,     c.vfoaFrequency, c.vfobFrequency, c.vfoaMode,
-                                  c.vfobMode, c.emitTone,      c.receiveTone};
-        for (int column = ColName; column <= ColReceiveYayin; ++column)
-            model->setData(model->index(c.location, column), cells[column - ColName]);
-        model->blockSignals(wasBlocked);
-        editedRows.remove(c.location);
-        emit model->dataChanged(model->index(c.location, ColCheck), model->index(c.location, ColReceiveYayin),
-                                {});
-        ui->load_progressBar->setValue(++done);
-    }
-    QStringList notes;
-    for (auto note = csv.notes.cbegin(); note != csv.notes.cend(); ++note) {
-        const QList<quint16> numbers(note.value().cbegin(), note.value().cend());
-        notes << csvNoteText(note.key(), compactChannelList(numbers));
-    }
-    if (!notes.isEmpty())
-        seams::warning(this, tr("警告"), shownName + QLatin1Char('\n') + notes.join(QLatin1Char('\n')));
 }
 
 QString termial::chooseSaveFileName(QWidget *parent, const QString &filter)

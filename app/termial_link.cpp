@@ -107,6 +107,8 @@ void termial::openLink()
 
     isConnected = true;
     updateControls();
+    linkPath = path.isEmpty() ? currentPortInfo.systemLocation() : path;
+    showStatus([this, opened = linkPath] { return tr("已连接到 %1").arg(opened); });
 }
 
 QList<quint16> termial::closeLink(bool lost)
@@ -122,11 +124,18 @@ QList<quint16> termial::closeLink(bool lost)
     // A transfer cannot outlive its line. Closing by hand is the person's own stop; a lost line
     // leaves the channels it did not get through named in the box that reports the loss.
     QList<quint16> notTransferred;
-    const QString why = tr("与串口的连接已断开");
+    const char *why = QT_TR_NOOP("与串口的连接已断开");
+    bool ended = false;
     for (const Direction direction : {Direction::Write, Direction::Read}) {
-        if (direction == Direction::Write ? isSending : isReading)
+        if (direction == Direction::Write ? isSending : isReading) {
             notTransferred +=
                 finishTransfer(direction, lost ? TransferEnd::Stopped : TransferEnd::Cancelled, why);
+            ended = true;
+        }
+    }
+    // A transfer that ended with the link has said so; otherwise the line says the link is gone.
+    if (!ended) {
+        showStatus([this, lost, why, closed = linkPath] { return lost ? tr(why) : tr("已断开 %1").arg(closed); });
     }
     isConnected = false;
     updateControls();

@@ -49,6 +49,8 @@ void termial::initTransferUi()
     // A typed path (/dev/ttyUSB0) is opened as it stands; it is not added to the list.
     ui->serialport_comboBox->setEditable(true);
     ui->serialport_comboBox->setInsertPolicy(QComboBox::NoInsert);
+    // The whole path of every port shows: /dev/pts/1 and /dev/ttyUSB0 look alike once cut.
+    ui->serialport_comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     ui->status_bar->setSizeGripEnabled(false);
     connect(ui->verify_checkBox, &QCheckBox::toggled, this, &termial::updateControls);
     connect(model, &QStandardItemModel::itemChanged, this, &termial::rowEdited);
@@ -84,12 +86,22 @@ void termial::showProgress()
     const bool writing = isSending && (!isReading || verifying || writeRun.handled >= readRun.handled);
     const TransferRun &r = writing ? writeRun : readRun;
     const int total = int(r.channels.size());
-    if (verifying)
-        ui->status_bar->showMessage(tr("正在校验 %1 / %2").arg((r.handled - 2 * total) / 2).arg(total));
-    else if (writing)
-        ui->status_bar->showMessage(tr("正在写入 %1 / %2").arg(r.handled / 2).arg(total));
-    else if (isReading)
-        ui->status_bar->showMessage(tr("正在读取 %1 / %2").arg(r.handled / 2).arg(total));
+    if (verifying) {
+        const int done = (r.handled - 2 * total) / 2;
+        showStatus([=] { return tr("正在校验 %1 / %2").arg(done).arg(total); });
+    } else if (writing) {
+        const int done = r.handled / 2;
+        showStatus([=] { return tr("正在写入 %1 / %2").arg(done).arg(total); });
+    } else if (isReading) {
+        const int done = r.handled / 2;
+        showStatus([=] { return tr("正在读取 %1 / %2").arg(done).arg(total); });
+    }
+}
+
+void termial::showStatus(std::function<QString()> text)
+{
+    statusText = std::move(text);
+    ui->status_bar->showMessage(statusText());
 }
 
 void termial::compareWritten(quint16 number, const QByteArray &sent, const QByteArray &answer, bool dmr)

@@ -166,10 +166,22 @@ bool termial::takesReply(quint8 size, quint16 number, const QTimer *timer, quint
     return size < wire::kRequestSize || number == inFlight;
 }
 
+// An acknowledgement that names another channel than the one in flight is not credited: a radio that
+// echoes the frame names it, and a late echo of an earlier frame must not advance the queue. Said in
+// the log, so that with a radio whose acknowledgements carry no channel number the resends are explained.
+bool termial::namesOtherChannel(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight)
+{
+    return timer->isActive() && size >= wire::kRequestSize && number != inFlight;
+}
+
 void termial::serialHandleCommand0x40(channel &record)
 {
-    if (!takesReply(record.size(), record.channelNumber(), timer0x40, current0x40.channelNumber(), false))
+    if (!takesReply(record.size(), record.channelNumber(), timer0x40, current0x40.channelNumber(), false)) {
+        if (namesOtherChannel(record.size(), record.channelNumber(), timer0x40, current0x40.channelNumber()))
+            WLOG() << "0x40 应答的信道号" << record.channelNumber() << "不是发送中的信道"
+                   << current0x40.channelNumber() << "，不计为应答";
         return;
+    }
     frameAnswered(Direction::Write, current0x40.channelNumber());
     if (!replyTaken(retry0x40, list0x40, current0x40, timer0x40, &SerialPort::takeFirst40ListWrite))
         endOfQueue0x40();
@@ -193,8 +205,12 @@ void termial::serialHandleCommand0x41(channel &record)
 
 void termial::serialHandleCommand0x43(DMR &record)
 {
-    if (!takesReply(record.size(), record.channelNumber(), timer0x43, current0x43.channelNumber(), false))
+    if (!takesReply(record.size(), record.channelNumber(), timer0x43, current0x43.channelNumber(), false)) {
+        if (namesOtherChannel(record.size(), record.channelNumber(), timer0x43, current0x43.channelNumber()))
+            WLOG() << "0x43 应答的信道号" << record.channelNumber() << "不是发送中的信道"
+                   << current0x43.channelNumber() << "，不计为应答";
         return;
+    }
     frameAnswered(Direction::Write, current0x43.channelNumber());
     if (!replyTaken(retry0x43, list0x43, current0x43, timer0x43, &SerialPort::takeFirst43ListWrite))
         endOfQueue0x43();
@@ -287,7 +303,7 @@ void termial::startVerify()
         endOfQueue0x41();
 }
 
-QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, const QString &why)
+QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, const char *why)
 {
     const bool write = direction == Direction::Write;
     const bool verified = write && writeVerifies;
@@ -338,24 +354,25 @@ QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, con
         ui->load_progressBar->reset();
 
     const double seconds = r.clock.elapsed() / 1000.0;
-    QString line;
+    const qsizetype channels = r.channels.size(), failed = r.failed.size();
     switch (how) {
     case TransferEnd::Completed:
-        line = (verified ? tr("写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败")
-                : write  ? tr("写入完成：%1 个信道，用时 %2 秒，%3 个失败")
-                         : tr("读取完成：%1 个信道，用时 %2 秒，%3 个失败"))
-                   .arg(r.channels.size())
-                   .arg(seconds, 0, 'f', 1)
-                   .arg(r.failed.size());
+        showStatus([=] {
+            return (verified ? tr("写入并校验完成：%1 个信道，用时 %2 秒，%3 个失败")
+                    : write  ? tr("写入完成：%1 个信道，用时 %2 秒，%3 个失败")
+                             : tr("读取完成：%1 个信道，用时 %2 秒，%3 个失败"))
+                .arg(channels)
+                .arg(seconds, 0, 'f', 1)
+                .arg(failed);
+        });
         break;
     case TransferEnd::Cancelled:
-        line = write ? tr("写入已取消") : tr("读取已取消");
+        showStatus([=] { return write ? tr("写入已取消") : tr("读取已取消"); });
         break;
     case TransferEnd::Stopped:
-        line = (write ? tr("写入已停止：%1") : tr("读取已停止：%1")).arg(why);
+        showStatus([=] { return (write ? tr("写入已停止：%1") : tr("读取已停止：%1")).arg(tr(why)); });
         break;
     }
-    ui->status_bar->showMessage(line);
     updateControls();
 
     if (how == TransferEnd::Completed && !r.failed.isEmpty()) {
@@ -384,7 +401,7 @@ QList<quint16> termial::finishTransfer(Direction direction, TransferEnd how, con
 
 void termial::stopSilentLine()
 {
-    const QString why = tr("电台没有应答");
+    const char *why = QT_TR_NOOP("电台没有应答");
     QList<quint16> notTransferred;
     for (const Direction direction : {Direction::Write, Direction::Read}) {
         if (direction == Direction::Write ? isSending : isReading)

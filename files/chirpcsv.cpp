@@ -478,6 +478,45 @@ QByteArray chirpCsvText(const QList<CsvChannel> &channels)
     return text.toUtf8();
 }
 
+channel csvRecord(const CsvChannel &c)
+{
+    channel record;
+    record.setChannelHigh(quint8(c.location >> 8));
+    record.setChannelLow(quint8(c.location));
+    QByteArray name = vocabulary::fitName(c.name).toUtf8();
+    name.append(vocabulary::nameBytes + 1 - name.size(), '\0');
+    record.setChannelName(name);
+    record.setVfoaFrequency1(quint8(c.vfoaFrequency >> 24));
+    record.setVfoaFrequency2(quint8(c.vfoaFrequency >> 16));
+    record.setVfoaFrequency3(quint8(c.vfoaFrequency >> 8));
+    record.setVfoaFrequency4(quint8(c.vfoaFrequency));
+    record.setVfobFrequency1(quint8(c.vfobFrequency >> 24));
+    record.setVfobFrequency2(quint8(c.vfobFrequency >> 16));
+    record.setVfobFrequency3(quint8(c.vfobFrequency >> 8));
+    record.setVfobFrequency4(quint8(c.vfobFrequency));
+    // indexOf gives -1 for a text not in the list, which the one-byte field holds as 0xFF.
+    record.setVfoaMode(quint8(vocabulary::modes().indexOf(c.vfoaMode)));
+    record.setVfobMode(quint8(vocabulary::modes().indexOf(c.vfobMode)));
+    record.setEmitYayin(quint8(qMax<qsizetype>(0, vocabulary::analogTones().indexOf(c.emitTone))));
+    record.setReceiveYayin(quint8(qMax<qsizetype>(0, vocabulary::analogTones().indexOf(c.receiveTone))));
+    return record;
+}
+
+CsvChannel csvChannel(const channel &record)
+{
+    CsvChannel c;
+    c.location = record.channelNumber();
+    QByteArray name = record.channelName();
+    c.name = QString::fromUtf8(name.replace(QByteArrayView("\0", 1), QByteArrayView()));
+    c.vfoaFrequency = record.vfoaFrequency();
+    c.vfobFrequency = record.vfobFrequency();
+    c.vfoaMode = vocabulary::modes().value(record.vfoaMode());
+    c.vfobMode = vocabulary::modes().value(record.vfobMode());
+    c.emitTone = vocabulary::analogTones().value(record.emitYayin(), QStringLiteral("0"));
+    c.receiveTone = vocabulary::analogTones().value(record.receiveYayin(), QStringLiteral("0"));
+    return c;
+}
+
 QString csvNoteText(CsvReason reason, const QString &numbers)
 {
     const char *source = "";

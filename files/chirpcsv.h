@@ -1,6 +1,8 @@
 // The CHIRP CSV channel list: an RFC 4180 reader, its mapping onto table rows, and the writer.
 #pragma once
 
+#include "channel.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QMap>
@@ -62,6 +64,13 @@ bool readChirpCsvFile(const QString &fileName, CsvImport *result, QString *error
 // The file's content: the full header, then one line per channel in the given order, CRLF line ends.
 // A mode outside the list is written as "FM", a tone outside it as no tone.
 QByteArray chirpCsvText(const QList<CsvChannel> &channels);
+
+// A CSV line's channel as the analog record a table row gives, and back, so that a CSV file takes the
+// same road into the table and out of it as a JSON one. A text outside its list gives the code a cell of
+// that text gives: 0xFF for a mode, 0 (no tone) for a tone; a code outside its list gives an empty mode
+// and the tone "0". The name is cut to what the radio keeps and filled with zero bytes to its field.
+channel csvRecord(const CsvChannel &c);
+CsvChannel csvChannel(const channel &record);
 
 // What a person reads, in the current language. numbers is the reason's list as the window shows it.
 QString csvNoteText(CsvReason reason, const QString &numbers);

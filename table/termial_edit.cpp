@@ -64,7 +64,8 @@ QVariant pasteValue(int column, const QString &text, bool *ok)
         return number(0, 2);
     case ColCallId:
     case ColOwnId:
-        return number(0, 16777215);
+        // 16777215 and above would reach the radio as 0.
+        return number(0, vocabulary::idEntryMax);
     case ColChType:
         return inList(vocabulary::channelTypes());
     case ColRxCtcss:
@@ -369,11 +370,13 @@ void termial::pasteCells()
     writeCells(cells);
 }
 
+// Only cells a person could edit are emptied: a closed DMR cell holds what the radio keeps for an analog
+// channel, and the squelch is shown as read.
 void termial::deleteCells()
 {
     QMap<QPair<int, int>, QVariant> cells;
     for (const QModelIndex &index : ui->tableView->selectionModel()->selectedIndexes())
-        if (index.column() >= ColName)
+        if (index.column() >= ColName && isEditable(index.row(), index.column()))
             cells.insert({index.row(), index.column()}, QVariant());
     const RowChangeScope step(this, tr("删除"));
     writeCells(cells);
@@ -443,13 +446,20 @@ void termial::findNextRow()
         return;
     }
     const int start = ui->tableView->currentIndex().isValid() ? ui->tableView->currentIndex().row() + 1 : 0;
-    if (!findFrom(start))
-        seams::warning(this, tr("警告"), tr("没有找到“%1”。").arg(findText));
+    const int row = findFrom(start);
+    const QString text = findText;
+    // Said in the status line: a box to close after every F3 would get in the way of searching.
+    if (row < 0)
+        showStatus([=] { return tr("没有找到“%1”。").arg(text); });
+    else if (row < start)
+        showStatus([=] { return tr("找到“%1”：信道 %2（已从头查找）").arg(text).arg(row); });
+    else
+        showStatus([=] { return tr("找到“%1”：信道 %2").arg(text).arg(row); });
 }
 
 // From the row after the current one round to it: a name holding the text (any case), or a frequency
-// the text names, in Hz or MHz.
-bool termial::findFrom(int start)
+// the text names, in Hz or MHz. Returns the row found and selected, or -1.
+int termial::findFrom(int start)
 {
     quint32 hertz = 0;
     const bool isFrequency = vocabulary::parseFrequency(findText, &hertz) == vocabulary::FrequencyText::Valid;
@@ -468,8 +478,8 @@ bool termial::findFrom(int start)
             selectRow(row);
             ui->tableView->selectionModel()->setCurrentIndex(model->index(row, ColName),
                                                              QItemSelectionModel::NoUpdate);
-            return true;
+            return row;
         }
     }
-    return false;
+    return -1;
 }

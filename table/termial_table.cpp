@@ -48,7 +48,7 @@ void termial::initTableView()
     callTypeDelegate = new ComboBoxDelegate(callTypeList, this);
     ccDelegate = new SpinBoxDelegate(0, 15, this);
     slotDelegate = new SpinBoxDelegate(1, 2, this);
-    idDelegate = new SpinBoxDelegate(0, 16777215, this);
+    idDelegate = new SpinBoxDelegate(0, vocabulary::idEntryMax, this);
     chTypeDelegate = new ComboBoxDelegate(chTypeList, this);
     cellDelegate = new CellDelegate(this);
     nameDelegate = new NameDelegate(this);

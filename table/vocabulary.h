@@ -18,6 +18,9 @@ const QStringList &channelTypes(); // Ch_type: "DFM", "DMR"
 // The radio keeps channels 0 to 999, one table row each.
 constexpr int channelCount = 1000;
 
+// The largest call or own ID a person may enter: a row sends 16777215 (0xFFFFFF) and above as 0.
+constexpr int idEntryMax = 16777214;
+
 // A channel name holds at most this many UTF-8 bytes on the radio (its field has one more for a 0x00).
 constexpr int nameBytes = 11;
 // The longest start of text, in whole characters, whose UTF-8 fits in nameBytes: what the radio keeps.

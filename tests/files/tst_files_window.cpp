@@ -181,8 +181,13 @@ void tst_files_window::byHand()
     setChecked(w, {0, 20, 999});
     const QList<QList<QVariant>> before = snapshot(m);
     const auto open = [&w] { QTest::mouseClick(w.form()->open_pushButton, Qt::LeftButton); };
-    const QString filters = windowText("JSON 信道文件 (*.json)") + u';' + windowText("CHIRP CSV (*.csv)");
-    const QString openDialog = QStringLiteral("file|") + windowText("Open JSON File") + u'|' + filters;
+    // On Open one filter shows both formats; the JSON filter keeps its text, untranslated on Save.
+    const QString openDialog = QStringLiteral("file|") + windowText("Open JSON File") + u'|' +
+                               windowText("信道文件 (*.json *.csv)") + u';' + windowText("JSON Files (*.json)") +
+                               u';' + windowText("CHIRP CSV (*.csv)");
+    const QString saveDialog = QStringLiteral("file|") + windowText("保存文件") +
+                               QStringLiteral("|JSON Files (*.json);") + windowText("CHIRP CSV (*.csv)");
+    const auto status = [&w] { return w.form()->status_bar->currentMessage(); };
 
     // A file that cannot be a channel file: a box names it and says why; the table stays as it was.
     QVERIFY(writeAll(path("text.json"), "channel 5: 145.500 MHz\n"));
@@ -237,6 +242,7 @@ void tst_files_window::byHand()
                      .arg(QStringLiteral("keys.json"), QStringLiteral("2"), QStringLiteral("1000, 6")));
     QCOMPARE(m->index(21, ColName).data(), QVariant(QStringLiteral("FromFile")));
     QCOMPARE(m->index(5, ColName).data(), QVariant(QStringLiteral("five")));
+    QCOMPARE(status(), windowText("已打开 %1：%2 个信道").arg(QStringLiteral("keys.json")).arg(2));
     // Row 5 takes both of its records; row 0, which the file does not name, keeps its cells and tick.
     QCOMPARE(snapshot(m).at(0), before.at(0));
 
@@ -252,15 +258,20 @@ void tst_files_window::byHand()
     QCOMPARE(kept.channels.at(2).channelNumber(), quint16(21)); // keys in text order: 0, 20, 21, 999
     QCOMPARE(kept.channels.at(2).channelName(), QByteArray("Mine").leftJustified(12, '\0'));
     QCOMPARE(m->index(21, ColName).data(), QVariant(QStringLiteral("FromFile")));
+    QCOMPARE(status(), windowText("已打开 %1：%2 个信道").arg(QStringLiteral("keys.json")).arg(2));
+    QCOMPARE(save.seen.at(2), saveDialog);
 
     // Saving under that name again asks before replacing the file the dialog did not ask about.
     Modals replace({Modals::typeFileName(path("kept")), Modals::press(QMessageBox::No)});
     QTest::mouseClick(w.form()->save_pushButton, Qt::LeftButton);
-    QCOMPARE(replace.seen, (QStringList{QStringLiteral("file|") + windowText("保存文件") + u'|' + filters,
-                                        windowText("警告") + u'|' +
-                                            windowText("%1 已存在。要替换它吗？").arg("kept.json")}));
+    QCOMPARE(replace.seen, (QStringList{saveDialog, windowText("警告") + u'|' +
+                                                        windowText("%1 已存在。要替换它吗？").arg("kept.json")}));
     QVERIFY(readChannelFile(path("kept.json"), &kept));
     QCOMPARE(kept.channels.size(), 4);
+    Modals again({Modals::typeFileName(path("kept")), Modals::press(QMessageBox::Yes)});
+    QTest::mouseClick(w.form()->save_pushButton, Qt::LeftButton);
+    QCOMPARE(again.seen.size(), 2);
+    QCOMPARE(status(), windowText("已将 %1 个信道保存到 %2").arg(3).arg(QStringLiteral("kept.json")));
 }
 
 // A channel list as another tool writes it opens into columns 2 to 8; one box names what had no place.
@@ -275,20 +286,31 @@ void tst_files_window::csvByHand()
     dmr.setChannelLow(3);
     dmr.setCallFormat(1);
     w.viewUpdateDmr(3, dmr);
-    setChecked(w, {2, 3, 7});
+    QTableView *view = w.form()->tableView;
+    // Row 3 changed since it was last written; the file replaces that change.
+    QWidget *edit = openEditor(view, 3, ColVfoaFreq);
+    QVERIFY(edit);
+    typeText(edit, QStringLiteral("446.1"));
+    commitWithReturn(edit);
     const QString csv = dir.filePath(QStringLiteral("plan.csv"));
     QVERIFY(writeAll(
         csv, "\xEF\xBB\xBFLocation,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,Mode,Comment\r\n"
              "3,Rpt \"North\",145.600000,-,0.600000,Tone,88.5,88.5,FM,\"net, Mondays\"\r\n"
              "7,Simplex,145.500000,,0.000000,DTCS,88.5,88.5,NFM,\r\n"
              "1200,Far,146.0,,,,,,FM,\r\n"));
-    Modals open({Modals::typeFileName(csv), Modals::press(QMessageBox::Ok)});
+    Modals open({Modals::typeFileName(csv), Modals::press(QMessageBox::Discard), Modals::press(QMessageBox::Ok)});
     QTest::mouseClick(w.form()->open_pushButton, Qt::LeftButton);
-    QCOMPARE(open.seen.size(), 2);
-    QVERIFY2(open.seen.at(1).startsWith(windowText("警告") + QStringLiteral("|plan.csv\n")),
-             qPrintable(open.seen.at(1)));
-    QVERIFY(open.seen.at(1).contains(csvNoteText(CsvReason::Dtcs, QStringLiteral("7"))));
-    QVERIFY(open.seen.at(1).contains(csvNoteText(CsvReason::BadLocation, QStringLiteral("4"))));
+    QCOMPARE(open.seen.size(), 3);
+    QCOMPARE(open.seen.at(1), windowText("警告") + u'|' + windowText("信道 %1 的修改还没有保存。").arg(3));
+    QCOMPARE(open.seen.at(2), windowText("警告") + QStringLiteral("|plan.csv\n") +
+                                  csvNoteText(CsvReason::BadLocation, QStringLiteral("4")) + u'\n' +
+                                  csvNoteText(CsvReason::Dtcs, QStringLiteral("7")));
+    QCOMPARE(w.form()->status_bar->currentMessage(),
+             windowText("已打开 %1：%2 个信道").arg(QStringLiteral("plan.csv")).arg(2));
+    // Opened rows are as the file has them, not changed since: Ctrl+E ticks none of them.
+    pressKey(view, Qt::Key_E, Qt::ControlModifier);
+    QCOMPARE(checkedRows(m), QList<int>());
+    setChecked(w, {2, 3, 7});
     QStringList row3;
     for (int column = ColName; column <= ColCallType; ++column)
         row3 << m->index(3, column).data().toString();
@@ -296,7 +318,7 @@ void tst_files_window::csvByHand()
              QStringList({"Rpt \"North\"", "145600000", "145000000", "NFM", "NFM", "88.5", "0", "Group"}));
     QCOMPARE(m->index(7, ColEmitYayin).data().toString(), QStringLiteral("0"));
 
-    QWidget *editor = openEditor(w.form()->tableView, 2, ColName);
+    QWidget *editor = openEditor(view, 2, ColName);
     QVERIFY(editor);
     typeText(editor, QStringLiteral("Mine"));
     commitWithReturn(editor);

@@ -163,6 +163,7 @@ void TestEdit::copyPaste()
           std::tuple(ColVfoaFreq, "5000.0000001", "VFA_FREQ(Hz)"),
           std::tuple(ColName, "ABCDEFGHIJKL", "NAME"), std::tuple(ColVfoaMode, "DMR\tFM", "VFB_MODE"),
           std::tuple(ColVfoaMode, "DMR\tDMR\t0\t0\tAll\t16", "Tx_cc"),
+          std::tuple(ColVfoaMode, "DMR\tDMR\t0\t0\tAll\t1\t1\t1\t16777215", "Call_id"),
           std::tuple(ColCallType, "Group", "call_type")}) {
         QApplication::clipboard()->setText(QString::fromUtf8(text));
         view->setCurrentIndex(model->index(11, column));
@@ -180,18 +181,32 @@ void TestEdit::deleteAndClearRows()
 {
     fillRow(8);
     fillRow(9);
-    selectCells(8, ColChannel, 9, ColVfoaFreq);
+    fillRow(10);
+    model->setData(model->index(10, ColVfoaMode), QStringLiteral("USB"));
+    const auto texts = [this](int row) {
+        QStringList out;
+        for (int column = ColChannel; column < ColumnCount; ++column)
+            out << cell(row, column).toString();
+        return out;
+    };
+    QCOMPARE(texts(10), QStringList({"10", "RPT 7", "32", "0", "USB", "USB", "0", "0", "Single", "0", "0", "0",
+                                     "123456", "0", "DFM", "0", "?60", "0"}));
+    // Delete empties what a person could edit: on the DMR rows all but the squelch as read, on the analog
+    // row only columns 2 to 8 (its closed DMR cells hold what goes back to the radio).
+    selectCells(8, ColChannel, 10, ColSqlevel);
     pressKey(view, Qt::Key_Delete);
-    QCOMPARE(cell(8, ColName), QVariant());
-    QCOMPARE(cell(9, ColVfoaFreq), QVariant());
-    QCOMPARE(cell(9, ColChannel), QVariant(9));
-    QCOMPARE(w->undoStack()->count(), 3);
+    const QStringList emptied{"", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "", "0"};
+    QCOMPARE(texts(8), QStringList{"8"} + emptied);
+    QCOMPARE(texts(9), QStringList{"9"} + emptied);
+    QCOMPARE(texts(10), QStringList({"10", "", "", "", "", "", "", "", "Single", "0", "0", "0", "123456", "0",
+                                     "DFM", "0", "?60", "0"}));
+    QCOMPARE(w->undoStack()->count(), 5);
     const QByteArray deleted = captureRow(model, 9);
     chooseFromMenu(view, "清除行");
     QCOMPARE(cell(9, ColCallId), QVariant());
     QCOMPARE(w->rowToDmr(9).dmodGain(), DMR().dmodGain());
     QVERIFY(!model->item(9, ColChannel)->data(RoleDmodGain).isValid());
-    QCOMPARE(w->undoStack()->count(), 4);
+    QCOMPARE(w->undoStack()->count(), 6);
     pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(captureRow(model, 9), deleted);
     pressKey(view, Qt::Key_Z, Qt::ControlModifier);
@@ -229,8 +244,20 @@ void TestEdit::tickChangedAndFind()
     pressKey(view, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(view->currentIndex().row(), 40);
     QVERIFY(view->selectionModel()->isRowSelected(40, {}));
+    const auto status = [this] { return w->form()->status_bar->currentMessage(); };
+    QCOMPARE(status(), windowText("找到“%1”：信道 %2").arg(QStringLiteral("rpt")).arg(40));
     pressKey(view, Qt::Key_F3);
     QCOMPARE(view->currentIndex().row(), 12);
+    QCOMPARE(status(), windowText("找到“%1”：信道 %2（已从头查找）").arg(QStringLiteral("rpt")).arg(12));
+    // Not found is said in the status line too; no box stands in the way of the next search.
+    Modals notFound({[](QWidget *modal) {
+        qobject_cast<QInputDialog *>(modal)->setTextValue(QStringLiteral("zzz"));
+        qobject_cast<QInputDialog *>(modal)->accept();
+    }});
+    pressKey(view, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(status(), windowText("没有找到“%1”。").arg(QStringLiteral("zzz")));
+    QCOMPARE(view->currentIndex().row(), 12);
+    QCOMPARE(notFound.seen, QStringList());
 }
 
 QTEST_MAIN(TestEdit)
