@@ -54,6 +54,7 @@ public:
     // Serial link: a device path named on the command line, listed before the system's ports.
     void addPortPath(const QString &path);
     void fillPortList();
+    void fitPortBox();
 
     // Channel table.
     void initTableView();

@@ -33,6 +33,7 @@ void termial::fillPortList()
         ui->serialport_comboBox->addItem(info.portName());
         portInfoList.append(info);
     }
+    fitPortBox();
 
     if (!portPaths.isEmpty()) {
         currentPortInfo = QSerialPortInfo();

@@ -6,6 +6,10 @@
 #include "tablecolumns.h"
 
 #include <QBrush>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QFile>
 #include <QStandardItemModel>
 
@@ -49,12 +53,38 @@ void termial::initTransferUi()
     // A typed path (/dev/ttyUSB0) is opened as it stands; it is not added to the list.
     ui->serialport_comboBox->setEditable(true);
     ui->serialport_comboBox->setInsertPolicy(QComboBox::NoInsert);
-    // The whole path of every port shows: /dev/pts/1 and /dev/ttyUSB0 look alike once cut.
-    ui->serialport_comboBox->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    fitPortBox();
     ui->status_bar->setSizeGripEnabled(false);
     connect(ui->verify_checkBox, &QCheckBox::toggled, this, &termial::updateControls);
     connect(model, &QStandardItemModel::itemChanged, this, &termial::rowEdited);
     updateControls();
+}
+
+// The whole path of every port shows: cut, /dev/pts/1 and /dev/pts/11 look alike. The box's own size
+// hint leaves out the edit field's margins and the cursor, so its width is worked out from the field the
+// style gives it.
+void termial::fitPortBox()
+{
+    QComboBox *box = ui->serialport_comboBox;
+    const QLineEdit *edit = box->lineEdit();
+    if (!edit)
+        return;
+    int widest = 0;
+    for (int i = 0; i < box->count(); ++i)
+        widest = qMax(widest, edit->fontMetrics().horizontalAdvance(box->itemText(i)));
+    QStyleOptionComboBox option;
+    option.initFrom(box);
+    option.editable = true;
+    option.frame = box->hasFrame();
+    option.subControls = QStyle::SC_All;
+    option.rect = QRect(0, 0, 1000, qMax(box->height(), box->sizeHint().height()));
+    const QRect field = box->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, box);
+    const QMargins text = edit->textMargins();
+    // QLineEdit keeps two pixels either side of its text, and one for the cursor.
+    constexpr int lineEditRoom = 2 * 2 + 1;
+    // A path longer than sixty characters (a /dev/serial/by-id/ name) shows its end, which names the device.
+    widest = qMin(widest, 60 * edit->fontMetrics().averageCharWidth());
+    box->setMinimumWidth(widest + (option.rect.width() - field.width()) + text.left() + text.right() + lineEditRoom);
 }
 
 void termial::updateControls()

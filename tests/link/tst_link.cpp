@@ -56,6 +56,8 @@ void TestLink::link()
     QTRY_VERIFY_WITH_TIMEOUT(w.windowTitle() != QStringLiteral("控制终端"), 3000);
     Ui::termial *ui = w.form();
     QCOMPARE(comboItems(w), expected.mid(2)); // without paths, exactly what the system reports
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
     w.addPortPath(sim.slavePath());
     w.addPortPath(missing);
     w.addPortPath(sim.slavePath());
@@ -67,7 +69,21 @@ void TestLink::link()
     w.serialportFlashBtn_clicked();
     QCOMPARE(comboItems(w), expected);
     QCOMPARE(ui->serialport_comboBox->currentIndex(), 0);
+    // Every entry shows whole, also one listed after the window came up: with its end in view, its
+    // start is too.
+    QLineEdit *edit = ui->serialport_comboBox->lineEdit();
+    for (int i = 0; i < 2; ++i) {
+        ui->serialport_comboBox->setCurrentIndex(i);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::LayoutRequest);
+        edit->end(false);
+        edit->grab(); // painting settles the scroll position
+        const int end = edit->inputMethodQuery(Qt::ImCursorRectangle).toRect().center().x();
+        const int start = end - edit->fontMetrics().horizontalAdvance(edit->text());
+        QVERIFY2(start >= edit->contentsRect().left(), qPrintable(edit->text()));
+    }
+    ui->serialport_comboBox->setCurrentIndex(0);
     w.serialportLinkBtn_clicked();
+    QCOMPARE(ui->status_bar->currentMessage(), termial::tr("已连接到 %1").arg(sim.slavePath()));
     const QSerialPort &port = w.serialport();
     QVERIFY(port.isOpen());
     QCOMPARE(QStringLiteral("/dev/") + port.portName(), sim.slavePath());
@@ -105,6 +121,11 @@ void TestLink::link()
     compareLinkState(ui, false);
     QCOMPARE(ui->status_bar->currentMessage(), termial::tr("读取已取消"));
     QCOMPARE(ui->read_btn->text(), termial::tr("读取"));
+    // The status line follows a language switch.
+    ui->language_comboBox->setCurrentIndex(2);
+    QTRY_COMPARE(w.windowTitle(), QStringLiteral("Terminal de contrôle"));
+    QCOMPARE(ui->status_bar->currentMessage(), termial::tr("读取已取消"));
+    QVERIFY(termial::tr("读取已取消") != QStringLiteral("读取已取消"));
 
     // The second entry is opened by its path, and fails.
     ui->serialport_comboBox->setCurrentIndex(1);

@@ -270,6 +270,32 @@ void TestTransfer::unaskedAndShortReplies()
         QCOMPARE(stored(rig.w, r), rows[r]);
     rig.sim.clearReceived();
 
+    // So does an echoed write acknowledgement of another channel, and the log says why it was not taken.
+    RadioSimOptions echo, echoSilent;
+    echoSilent.drop = 1.0;
+    channel echoed = rig.sim.analog(0);
+    echoed.setSize(wire::kRecordSize);
+    echoed.setCommand(wire::kWriteAnalog);
+    const QByteArray lateEcho = echoed.toWriteFrame();
+    bool once = true;
+    const auto written = QObject::connect(&rig.sim, &RadioSim::frameReceived, &rig.sim, [&](const QByteArray &f) {
+        rig.sim.setOptions(echo);
+        if (once && quint8(f.at(5)) == wire::kWriteAnalog && channelOf(f) == 1) {
+            once = false;
+            rig.sim.sendUnasked(lateEcho);
+            rig.sim.setOptions(echoSilent);
+        }
+    });
+    rig.log.clear();
+    rig.w.form()->send_btn->click();
+    QVERIFY(rig.waitIdle(5000));
+    QObject::disconnect(written);
+    QCOMPARE(rig.wire().value(wire::kWriteAnalog), (QList<int>{0, 1, 1, 2}));
+    QCOMPARE(rig.log.messages().filter(QStringLiteral("应答的信道号")),
+             QStringList{QStringLiteral("0x40 应答的信道号 0 不是发送中的信道 1 ，不计为应答")});
+    QCOMPARE(rig.boxes, QStringList());
+    rig.sim.clearReceived();
+
     // Reads answered with frames too short for a record: no row changes (row 0 least of all), the
     // request is resent as unanswered and then given up.
     RadioSimOptions shortReads;
