@@ -70,10 +70,14 @@ void termial::send_clicked()
         seams::warning(this, tr("警告"), tr("未连接串口!"));
         return;
     }
-    if (!isSending)
+    if (!isSending) {
+        // Said while the queues are built, until the write's own text (or the idle one) replaces it.
+        ui->send_btn->setText(tr("正在发送.."));
         sendBtn_clicked();
-    else
+        updateControls();
+    } else {
         finishTransfer(Direction::Write, TransferEnd::Cancelled);
+    }
 }
 
 void termial::sendBtn_clicked()

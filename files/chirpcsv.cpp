@@ -522,34 +522,34 @@ QString csvNoteText(CsvReason reason, const QString &numbers)
     const char *source = "";
     switch (reason) {
     case CsvReason::BadLocation:
-        source = "Location 不在 0~999，已跳过（行：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "Location 不在 0~999，已跳过（行：%1）");
         break;
     case CsvReason::UnclosedQuote:
-        source = "引号未闭合，已跳过（行：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "引号未闭合，已跳过（行：%1）");
         break;
     case CsvReason::BadFrequency:
-        source = "频率无效，已跳过（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "频率无效，已跳过（信道：%1）");
         break;
     case CsvReason::BadTransmitFrequency:
-        source = "发射频率无效，已跳过（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "发射频率无效，已跳过（信道：%1）");
         break;
     case CsvReason::Replaced:
-        source = "信道重复，以最后一行为准（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "信道重复，以最后一行为准（信道：%1）");
         break;
     case CsvReason::TransmitOff:
-        source = "Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "Duplex 为 off 或未知，发射频率设为接收频率（信道：%1）");
         break;
     case CsvReason::UnknownMode:
-        source = "未知模式，已设为 NFM（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "未知模式，已设为 NFM（信道：%1）");
         break;
     case CsvReason::Dtcs:
-        source = "不支持 DTCS，亚音已设为 0（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "不支持 DTCS，亚音已设为 0（信道：%1）");
         break;
     case CsvReason::ToneNotInList:
-        source = "亚音无效或不在列表中，已设为 0（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "亚音无效或不在列表中，已设为 0（信道：%1）");
         break;
     case CsvReason::NameCut:
-        source = "名称超过 11 字节，已截短（信道：%1）";
+        source = QT_TRANSLATE_NOOP("termial", "名称超过 11 字节，已截短（信道：%1）");
         break;
     }
     return QCoreApplication::translate("termial", source).arg(numbers);

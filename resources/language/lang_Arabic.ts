@@ -230,10 +230,6 @@
         <translation>لا يحتوي الملف على أي قناة صالحة للاستخدام</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>ملف قنوات JSON (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -379,11 +375,39 @@
     </message>
     <message>
         <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
-        <translation>لم يُلصق شيء: لا يقبل %2 في القناة %1 القيمة "%3".</translation>
+        <translation>لم يُلصق شيء: لا يقبل %2 في القناة %1 القيمة &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>没有找到“%1”。</source>
-        <translation>لم يُعثر على "%1".</translation>
+        <translation>لم يُعثر على &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>تم حفظ %1 قناة في %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>تم فتح %1: %2 قناة</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>ملفات القنوات (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>متصل بـ %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>تم قطع الاتصال بـ %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>تم العثور على &quot;%1&quot;: القناة %2 (استؤنف البحث من البداية)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>تم العثور على &quot;%1&quot;: القناة %2</translation>
     </message>
 </context>
 </TS>

@@ -230,10 +230,6 @@
         <translation>文件中没有可用的信道</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>JSON 信道文件 (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -384,6 +380,34 @@
     <message>
         <source>没有找到“%1”。</source>
         <translation>没有找到“%1”。</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>已将 %1 个信道保存到 %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>已打开 %1：%2 个信道</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>信道文件 (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>已连接到 %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>已断开 %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>找到“%1”：信道 %2（已从头查找）</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>找到“%1”：信道 %2</translation>
     </message>
 </context>
 </TS>

@@ -230,10 +230,6 @@
         <translation>The file holds no usable channel</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>JSON channel file (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -319,7 +315,7 @@
     </message>
     <message>
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
-        <translation>You may not open this device. On Linux, add your user to the device's group (here %1) and log in again: sudo usermod -aG %1 $USER</translation>
+        <translation>You may not open this device. On Linux, add your user to the device&apos;s group (here %1) and log in again: sudo usermod -aG %1 $USER</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -379,11 +375,39 @@
     </message>
     <message>
         <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
-        <translation>Nothing pasted: %2 of channel %1 cannot take "%3".</translation>
+        <translation>Nothing pasted: %2 of channel %1 cannot take &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>没有找到“%1”。</source>
-        <translation>"%1" not found.</translation>
+        <translation>&quot;%1&quot; not found.</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>Saved %1 channels to %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>Opened %1: %2 channels</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>Channel files (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>Connected to %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>Disconnected from %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>Found &quot;%1&quot;: channel %2 (search wrapped to the start)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>Found &quot;%1&quot;: channel %2</translation>
     </message>
 </context>
 </TS>

@@ -29,7 +29,7 @@
     </message>
     <message>
         <source>全不选</source>
-        <translation>Tout n'est pas sélectionné</translation>
+        <translation>Tout n&apos;est pas sélectionné</translation>
     </message>
     <message>
         <source>全选</source>
@@ -53,7 +53,7 @@
     </message>
     <message>
         <source>发送串口数据</source>
-        <translation>Envoyer les données du canal coché à l'appareil</translation>
+        <translation>Envoyer les données du canal coché à l&apos;appareil</translation>
     </message>
     <message>
         <source>取消全选</source>
@@ -113,7 +113,7 @@
     </message>
     <message>
         <source>读取串口数据</source>
-        <translation>Lecture des données du canal coché depuis l'appareil</translation>
+        <translation>Lecture des données du canal coché depuis l&apos;appareil</translation>
     </message>
     <message>
         <source>跳转Channel</source>
@@ -137,7 +137,7 @@
     </message>
     <message>
         <source>文件没有保存：%1</source>
-        <translation>Le fichier n'a pas été enregistré : %1</translation>
+        <translation>Le fichier n&apos;a pas été enregistré : %1</translation>
     </message>
     <message>
         <source>与串口的连接已断开：%1</source>
@@ -153,7 +153,7 @@
     </message>
     <message>
         <source>无法打开 %1：%2</source>
-        <translation>Impossible d'ouvrir %1 : %2</translation>
+        <translation>Impossible d&apos;ouvrir %1 : %2</translation>
     </message>
     <message>
         <source>不是 JSON 文本（%1）</source>
@@ -166,12 +166,12 @@
     <message>
         <source>%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。
 %3</source>
-        <translation>%2 entrées de %1 n'ont pas été chargées : leur clé n'est pas leur numéro de canal, ou ce numéro n'est pas entre 0 et 999.
+        <translation>%2 entrées de %1 n&apos;ont pas été chargées : leur clé n&apos;est pas leur numéro de canal, ou ce numéro n&apos;est pas entre 0 et 999.
 %3</translation>
     </message>
     <message>
         <source>信道 %1 的修改还没有保存。</source>
-        <translation>Les modifications du canal %1 n'ont pas été enregistrées.</translation>
+        <translation>Les modifications du canal %1 n&apos;ont pas été enregistrées.</translation>
     </message>
     <message>
         <source>Location 不在 0~999，已跳过（行：%1）</source>
@@ -187,7 +187,7 @@
     </message>
     <message>
         <source>发射频率无效，已跳过（信道：%1）</source>
-        <translation>Fréquence d'émission invalide, canal ignoré (canaux : %1)</translation>
+        <translation>Fréquence d&apos;émission invalide, canal ignoré (canaux : %1)</translation>
     </message>
     <message>
         <source>信道重复，以最后一行为准（信道：%1）</source>
@@ -215,23 +215,19 @@
     </message>
     <message>
         <source>文件不是 UTF-8 文本</source>
-        <translation>Le fichier n'est pas du texte UTF-8</translation>
+        <translation>Le fichier n&apos;est pas du texte UTF-8</translation>
     </message>
     <message>
         <source>文件缺少 Location 列</source>
-        <translation>Le fichier n'a pas de colonne Location</translation>
+        <translation>Le fichier n&apos;a pas de colonne Location</translation>
     </message>
     <message>
         <source>文件缺少 Frequency 列</source>
-        <translation>Le fichier n'a pas de colonne Frequency</translation>
+        <translation>Le fichier n&apos;a pas de colonne Frequency</translation>
     </message>
     <message>
         <source>文件中没有可用的信道</source>
         <translation>Le fichier ne contient aucun canal utilisable</translation>
-    </message>
-    <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>Fichier de canaux JSON (*.json)</translation>
     </message>
     <message>
         <source>CHIRP CSV (*.csv)</source>
@@ -243,7 +239,7 @@
     </message>
     <message>
         <source>写入后读回每个信道并与发送的内容比较</source>
-        <translation>Après l'écriture, relire chaque canal et le comparer avec ce qui a été envoyé</translation>
+        <translation>Après l&apos;écriture, relire chaque canal et le comparer avec ce qui a été envoyé</translation>
     </message>
     <message>
         <source>无应答</source>
@@ -319,7 +315,7 @@
     </message>
     <message>
         <source>没有权限打开该设备。在 Linux 上，请把用户加入设备所属的组（例如 %1）后重新登录：sudo usermod -aG %1 $USER</source>
-        <translation>Vous n'avez pas le droit d'ouvrir ce périphérique. Sous Linux, ajoutez votre utilisateur au groupe du périphérique (ici %1) puis reconnectez-vous : sudo usermod -aG %1 $USER</translation>
+        <translation>Vous n&apos;avez pas le droit d&apos;ouvrir ce périphérique. Sous Linux, ajoutez votre utilisateur au groupe du périphérique (ici %1) puis reconnectez-vous : sudo usermod -aG %1 $USER</translation>
     </message>
     <message>
         <source>撤销</source>
@@ -384,6 +380,34 @@
     <message>
         <source>没有找到“%1”。</source>
         <translation>« %1 » introuvable.</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>%1 canaux enregistrés dans %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>%1 ouvert : %2 canaux</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>Fichiers de canaux (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>Connecté à %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>Déconnecté de %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>« %1 » trouvé : canal %2 (recherche reprise au début)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>« %1 » trouvé : canal %2</translation>
     </message>
 </context>
 </TS>

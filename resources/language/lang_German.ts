@@ -230,10 +230,6 @@
         <translation>Die Datei enthält keinen verwendbaren Kanal</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>JSON-Kanaldatei (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -384,6 +380,34 @@
     <message>
         <source>没有找到“%1”。</source>
         <translation>„%1“ nicht gefunden.</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>%1 Kanäle in %2 gespeichert</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>%1 geöffnet: %2 Kanäle</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>Kanaldateien (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>Verbunden mit %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>Verbindung zu %1 getrennt</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>„%1“ gefunden: Kanal %2 (Suche am Anfang fortgesetzt)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>„%1“ gefunden: Kanal %2</translation>
     </message>
 </context>
 </TS>

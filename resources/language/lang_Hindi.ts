@@ -230,10 +230,6 @@
         <translation>फ़ाइल में कोई उपयोगी चैनल नहीं है</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>JSON चैनल फ़ाइल (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -379,11 +375,39 @@
     </message>
     <message>
         <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
-        <translation>कुछ भी नहीं चिपकाया गया: चैनल %1 का %2 "%3" नहीं ले सकता।</translation>
+        <translation>कुछ भी नहीं चिपकाया गया: चैनल %1 का %2 &quot;%3&quot; नहीं ले सकता।</translation>
     </message>
     <message>
         <source>没有找到“%1”。</source>
-        <translation>"%1" नहीं मिला।</translation>
+        <translation>&quot;%1&quot; नहीं मिला।</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>%1 चैनल %2 में सहेजे गए</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>%1 खोली गई: %2 चैनल</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>चैनल फ़ाइलें (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>%1 से जुड़ा</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>%1 से डिस्कनेक्ट किया गया</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>&quot;%1&quot; मिला: चैनल %2 (खोज शुरुआत से फिर की गई)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>&quot;%1&quot; मिला: चैनल %2</translation>
     </message>
 </context>
 </TS>

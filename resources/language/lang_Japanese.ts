@@ -230,10 +230,6 @@
         <translation>ファイルに使用できるチャネルがありません</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>JSON チャンネルファイル (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -384,6 +380,34 @@
     <message>
         <source>没有找到“%1”。</source>
         <translation>「%1」は見つかりません。</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>%1 件のチャンネルを %2 に保存しました</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>%1 を開きました: %2 件のチャンネル</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>チャンネルファイル (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>%1 に接続しました</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>%1 から切断しました</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>「%1」が見つかりました: チャンネル %2（先頭から検索しました）</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>「%1」が見つかりました: チャンネル %2</translation>
     </message>
 </context>
 </TS>

@@ -230,10 +230,6 @@
         <translation>O ficheiro não contém nenhum canal utilizável</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>Ficheiro de canais JSON (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -379,11 +375,39 @@
     </message>
     <message>
         <source>没有粘贴：信道 %1 的 %2 不能取“%3”。</source>
-        <translation>Nada foi colado: %2 do canal %1 não aceita "%3".</translation>
+        <translation>Nada foi colado: %2 do canal %1 não aceita &quot;%3&quot;.</translation>
     </message>
     <message>
         <source>没有找到“%1”。</source>
-        <translation>"%1" não encontrado.</translation>
+        <translation>&quot;%1&quot; não encontrado.</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>%1 canais guardados em %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>%1 aberto: %2 canais</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>Ficheiros de canais (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>Ligado a %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>Desligado de %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>&quot;%1&quot; encontrado: canal %2 (pesquisa recomeçada do início)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>&quot;%1&quot; encontrado: canal %2</translation>
     </message>
 </context>
 </TS>

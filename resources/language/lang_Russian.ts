@@ -230,10 +230,6 @@
         <translation>В файле нет пригодных каналов</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>Файл каналов JSON (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -384,6 +380,34 @@
     <message>
         <source>没有找到“%1”。</source>
         <translation>«%1» не найдено.</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>Сохранено каналов: %1, файл %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>Открыт %1: каналов %2</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>Файлы каналов (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>Подключено к %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>Отключено от %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>Найдено «%1»: канал %2 (поиск продолжен с начала)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>Найдено «%1»: канал %2</translation>
     </message>
 </context>
 </TS>

@@ -230,10 +230,6 @@
         <translation>El archivo no contiene ningún canal utilizable</translation>
     </message>
     <message>
-        <source>JSON 信道文件 (*.json)</source>
-        <translation>Archivo de canales JSON (*.json)</translation>
-    </message>
-    <message>
         <source>CHIRP CSV (*.csv)</source>
         <translation>CHIRP CSV (*.csv)</translation>
     </message>
@@ -384,6 +380,34 @@
     <message>
         <source>没有找到“%1”。</source>
         <translation>No se ha encontrado «%1».</translation>
+    </message>
+    <message>
+        <source>已将 %1 个信道保存到 %2</source>
+        <translation>%1 canales guardados en %2</translation>
+    </message>
+    <message>
+        <source>已打开 %1：%2 个信道</source>
+        <translation>%1 abierto: %2 canales</translation>
+    </message>
+    <message>
+        <source>信道文件 (*.json *.csv)</source>
+        <translation>Archivos de canales (*.json *.csv)</translation>
+    </message>
+    <message>
+        <source>已连接到 %1</source>
+        <translation>Conectado a %1</translation>
+    </message>
+    <message>
+        <source>已断开 %1</source>
+        <translation>Desconectado de %1</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2（已从头查找）</source>
+        <translation>«%1» encontrado: canal %2 (búsqueda reanudada desde el principio)</translation>
+    </message>
+    <message>
+        <source>找到“%1”：信道 %2</source>
+        <translation>«%1» encontrado: canal %2</translation>
     </message>
 </context>
 </TS>
