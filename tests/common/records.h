@@ -62,6 +62,29 @@ inline void setFrequencies(channel &c, quint32 a, quint32 b)
     c.setVfobFrequency3(quint8(b >> 8)), c.setVfobFrequency4(quint8(b));
 }
 
+// Records whose byte fields hold 1, 2, 3, … in frame order after the command byte (the name "ABCDEFGHIJK"),
+// so that two fields swapped anywhere change what is seen.
+inline channel distinctChannel()
+{
+    channel c;
+    c.setSize(29), c.setCommand(0x40);
+    c.setChannelHigh(1), c.setChannelLow(2), c.setVfoaMode(3), c.setVfobMode(4);
+    setFrequencies(c, 0x05060708, 0x090A0B0C);
+    c.setEmitYayin(13), c.setReceiveYayin(14);
+    c.setChannelName(QByteArray("ABCDEFGHIJK") + '\0');
+    return c;
+}
+inline DMR distinctDmr()
+{
+    DMR d;
+    d.setSize(29), d.setCommand(0x43);
+    d.setChannelHigh(1), d.setChannelLow(2), d.setCallFormat(3), d.setTxCc(4), d.setRxCc(5), d.setSlot(6);
+    d.setCallId(0x0708090A), d.setOwnId(0x0B0C0D0E);
+    d.setChType(15), d.setRxCtcss(16), d.setTxCtcss(17), d.setSqlevel(18), d.setSpkgain(19), d.setDmrexist(20);
+    d.setDmodGain(21), d.setScrEn(22), d.setScrSeed1(23), d.setScrSeed2(24), d.setChBsMode(25), d.setValidat(26);
+    return d;
+}
+
 // Characters of one to four UTF-8 bytes; none of them is a zero byte.
 inline const QStringList &nameCharacters()
 {

@@ -152,9 +152,10 @@ void TestTransfer::dropsAndASilentLine()
 
 void TestTransfer::clicksAroundATransfer()
 {
-    // Answers well inside the time-out, slow enough to click into a transfer.
+    // Answers well inside the time-out even when a read and a write wait behind each other (twice 40 ms
+    // against 200 ms), yet slow enough to click into a transfer.
     RadioSimOptions options;
-    options.delayMs = 120;
+    options.delayMs = 40;
     Rig rig(options);
     QVERIFY(rig.connectLink());
     QPushButton *send = rig.w.form()->send_btn;
