@@ -149,6 +149,7 @@ void tst_files_window::saveThenOpenRestoresRows()
     setChecked(target, {3, 10});
     const QList<QVariant> row500 = snapshot(target.tableModel()).at(500);
     target.form()->load_progressBar->setValue(7);
+    const QList<QList<QVariant>> beforeOpen = snapshot(target.tableModel());
     Modals open({Modals::typeFileName(path)});
     target.openBtn_clicked();
     for (int row : rows)
@@ -159,6 +160,13 @@ void tst_files_window::saveThenOpenRestoresRows()
     QCOMPARE(target.form()->load_progressBar->maximum(), 12);
     QCOMPARE(target.form()->load_progressBar->value(), 12);
     QCOMPARE(save.seen.size() + open.seen.size(), 2);
+    // The whole open is one undo step, both ways.
+    showWindow(target);
+    pressKey(target.form()->tableView, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(snapshot(target.tableModel()), beforeOpen);
+    pressKey(target.form()->tableView, Qt::Key_Y, Qt::ControlModifier);
+    for (int row : rows)
+        QCOMPARE(records::fields(target.rowToChannel(row), target.rowToDmr(row)), expected.value(row));
 }
 
 // Open and Save as a person meets them: the real dialogs and boxes, answered by keys and clicks.

@@ -212,6 +212,14 @@ void TestEdit::deleteAndClearRows()
     pressKey(view, Qt::Key_Z, Qt::ControlModifier);
     QCOMPARE(cell(9, ColName), QVariant(QStringLiteral("RPT 7")));
     QCOMPARE(w->rowToDmr(9).dmodGain(), quint8(9));
+    // Cut copies, then empties as Delete does, in one step.
+    selectCells(9, ColName, 9, ColVfoaFreq);
+    pressKey(view, Qt::Key_X, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("RPT 7\t32\n"));
+    QCOMPARE(cell(9, ColName), QVariant());
+    QCOMPARE(cell(9, ColVfoaFreq), QVariant());
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(texts(9).mid(1, 2), QStringList({"RPT 7", "32"}));
 }
 
 void TestEdit::tickChangedAndFind()
@@ -258,6 +266,13 @@ void TestEdit::tickChangedAndFind()
     QCOMPARE(status(), windowText("没有找到“%1”。").arg(QStringLiteral("zzz")));
     QCOMPARE(view->currentIndex().row(), 12);
     QCOMPARE(notFound.seen, QStringList());
+    // A frequency in MHz finds the row holding it in Hz.
+    Modals frequency({[](QWidget *modal) {
+        qobject_cast<QInputDialog *>(modal)->setTextValue(QStringLiteral("438.5"));
+        qobject_cast<QInputDialog *>(modal)->accept();
+    }});
+    pressKey(view, Qt::Key_F, Qt::ControlModifier);
+    QCOMPARE(view->currentIndex().row(), 3);
 }
 
 QTEST_MAIN(TestEdit)

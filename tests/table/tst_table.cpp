@@ -205,6 +205,17 @@ void TestTable::editingByHand()
     w.viewUpdateDmr(row, read);
     commitWithReturn(openEditor(view, row, ColCallId));
     QCOMPARE(cell(row, ColCallId), QVariant(16777215u));
+    // A double-click opens a cell's editor too; Escape drops what was typed.
+    view->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&w));
+    const QPoint nameCell = view->visualRect(model->index(row, ColName)).center();
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, nameCell);
+    QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, nameCell);
+    auto *name = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(name && view->viewport()->isAncestorOf(name));
+    typeText(name, QStringLiteral("Dropped"));
+    QTest::keyClick(name, Qt::Key_Escape);
+    QCOMPARE(cell(row, ColName), QVariant());
     QWidget *slot = openEditor(view, row, ColSlot);
     QTest::keyClick(slot, Qt::Key_Up);
     commitWithReturn(slot);

@@ -370,9 +370,13 @@ void TestTransfer::verifyAfterWrite()
     QCOMPARE(checkedRows(model), QList<int>{1});
 
     // A whole read is one undo step: Ctrl+Z puts back the row the read replaced, Ctrl+Y the read.
+    // While it runs, a verifying write is off, since the read-back would need the same commands.
     const QByteArray edited = stored(rig.w, 1);
+    QVERIFY(ui->verify_checkBox->isChecked() && ui->send_btn->isEnabled());
     ui->read_btn->click();
+    QVERIFY(!ui->send_btn->isEnabled());
     QVERIFY(rig.waitIdle(5000));
+    QVERIFY(ui->send_btn->isEnabled());
     const QByteArray read = stored(rig.w, 1);
     QVERIFY(read != edited);
     QTest::keyClick(ui->tableView, Qt::Key_Z, Qt::ControlModifier);
