@@ -74,11 +74,23 @@ void TestRadioSim::program()
              framed(dmr, 0x44).toWriteFrame());
     records::randomValidChannel(rng, 42, analog, dmr);
     QCOMPARE(ask(line, framed(analog, 0x40).toWriteFrame(), 8), QByteArray::fromHex("a5a5a5a5 03 40 0098"));
+    // It refuses what a radio would: a channel beyond its memory, an unknown command, a request of the
+    // wrong length, a bad CRC. The one answer is to the good request behind them: an empty channel, as a
+    // fresh radio gives it.
+    const QByteArray refused = QByteArray::fromHex(
+        "a5a5a5a5 054103e8 3b6d  a5a5a5a5 05420007 3baf  a5a5a5a5 05410007 0000"
+        "a5a5a5a5 1d410007 000000000000000000000000000000000000000000000000 93b6");
+    QCOMPARE(ask(line, refused + QByteArray::fromHex("a5a5a5a5 05410007 62ff"), 34),
+             QByteArray::fromHex("a5a5a5a5 1d41 0007 0000 00000000 00000000 0000 52454e414d45000000000000 497c"));
     sim.terminate(); // as a stop by the demo script: the memory is saved and the link removed
     QVERIFY(sim.waitForFinished(5000));
     QVERIFY(sim.exitStatus() == QProcess::NormalExit && sim.exitCode() == 0);
     QVERIFY(!QFileInfo(link).isSymLink());
-    QVERIFY(sim.readAllStandardError().contains("radio-sim: rx a5 a5 a5 a5 1d 40 00 2a"));
+    const QByteArray log = sim.readAllStandardError();
+    QVERIFY(log.contains("radio-sim: rx a5 a5 a5 a5 1d 40 00 2a"));
+    for (const char *refusal : {"ignored (no such channel)", "ignored (unknown command)",
+                                "ignored (wrong length for its command)"})
+        QVERIFY2(log.contains(refusal), refusal);
 
     RadioSim after;
     QVERIFY(after.loadMemory(memory));
