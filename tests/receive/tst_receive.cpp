@@ -49,6 +49,10 @@ private slots:
         QTest::newRow("two in one") << Bytes{reply + rr, rr.left(6), rr.mid(6)} << Bytes{reply, rr, rr}
                                     << Bytes{rr, rr.left(6), none}
                                     << QStringList{cut(reply), returned(reply)} + taken + taken;
+        // The shortest frame a radio sends: a bare acknowledgement, naming no channel.
+        const QByteArray ack = hexBytes("a5 a5 a5 a5 03 40 00 98");
+        QTest::newRow("bare acknowledgement")
+            << Bytes{ack} << Bytes{ack} << Bytes{none} << QStringList{cut(ack), returned(ack)};
         // 0x47 is consumed without its "returned" line.
         const QByteArray status = hexBytes("a5 a5 a5 a5 05 47 00 01 b0 99");
         QTest::newRow("status") << Bytes{status} << Bytes{status} << Bytes{none} << QStringList{cut(status)};
