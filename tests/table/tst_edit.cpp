@@ -273,6 +273,10 @@ void TestEdit::tickChangedAndFind()
     }});
     pressKey(view, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(view->currentIndex().row(), 3);
+    // A match on the very next row is no going round.
+    view->setCurrentIndex(model->index(2, ColName));
+    pressKey(view, Qt::Key_F3);
+    QCOMPARE(status(), windowText("找到“%1”：信道 %2").arg(QStringLiteral("438.5")).arg(3));
 }
 
 QTEST_MAIN(TestEdit)
