@@ -189,6 +189,9 @@ void TestTransfer::clicksAroundATransfer()
     QCOMPARE(rig.status.last(), windowText("写入已取消"));
     QVERIFY(rig.w.form()->load_progressBar->value() < rig.w.form()->load_progressBar->minimum());
     QVERIFY(rig.w.form()->checkAll_pushButton->isEnabled());
+    // A cancel is the person's own choice: no row is marked for it.
+    for (int r = 0; r < n; ++r)
+        QCOMPARE(markOf(rig.w, r), QString());
     const qsizetype sentBeforeQuiet = rig.sim.received().size();
     runEventLoop(500);
     QCOMPARE(rig.sim.received().size(), sentBeforeQuiet);
