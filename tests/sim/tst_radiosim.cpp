@@ -4,6 +4,7 @@
 #include "records.h"
 #include "wire.h"
 
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QSerialPort>
 #include <QTemporaryDir>
@@ -116,6 +117,43 @@ void TestRadioSim::program()
     QCOMPARE(QProcess::execute(QStringLiteral(RADIO_SIM), {QStringLiteral("--memory"), memory}), 1);
     QCOMPARE(QProcess::execute(QStringLiteral(RADIO_SIM), {QStringLiteral("--drop"), QStringLiteral("2")}),
              2);
+
+    // The line options as a person gives them: the answer comes the given milliseconds late, a DMR write
+    // gets its own bare acknowledgement, and the line hangs up right after the given number of answers.
+    QProcess faulty;
+    faulty.start(QStringLiteral(RADIO_SIM), {QStringLiteral("--delay"), QStringLiteral("300"),
+                                             QStringLiteral("--short-ack"), QStringLiteral("--die-after"),
+                                             QStringLiteral("2")});
+    QVERIFY(QTest::qWaitFor([&] { return faulty.canReadLine(); }, 5000));
+    QSerialPort slow(QString::fromLocal8Bit(faulty.readLine()).trimmed());
+    QVERIFY(slow.open(QIODevice::ReadWrite));
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(ask(slow, framed(dmr, 0x43).toWriteFrame(), 8), QByteArray::fromHex("a5a5a5a5 03 43 30fb"));
+    QVERIFY(clock.elapsed() >= 300);
+    QCOMPARE(ask(slow, QByteArray::fromHex("a5a5a5a5 05410007 62ff"), 34).size(), 34);
+    QVERIFY(faulty.waitForFinished(3000));
+
+    // Noise never holds a header byte: over hundreds of answers the only 0xA5 bytes are the headers'.
+    RadioSimOptions noisy;
+    noisy.garbage = 1;
+    RadioSim inProcess(noisy);
+    QVERIFY(inProcess.open());
+    QSerialPort reader(inProcess.slavePath());
+    QVERIFY(reader.open(QIODevice::ReadOnly));
+    const QByteArray ack = QByteArray::fromHex("a5a5a5a5 03 40 0098");
+    for (int i = 0; i < 300; ++i)
+        inProcess.sendUnasked(ack);
+    QByteArray heard;
+    QVERIFY(QTest::qWaitFor(
+        [&] {
+            if (reader.waitForReadyRead(10))
+                heard += reader.readAll();
+            return heard.count(ack) == 300;
+        },
+        10000));
+    QVERIFY(heard.size() > 300 * ack.size());
+    QCOMPARE(heard.count('\xA5'), 300 * 4);
 
     // The shipped sample is what its generator writes today, and a memory the program loads.
     const QString generated = dir.filePath(QStringLiteral("sample.json"));
