@@ -165,6 +165,12 @@ private slots:
         QCOMPARE(translated("发送"), QString::fromUtf8(language.write));
         compareForm(w);
         QCOMPARE(w.form()->label_31->text(), QStringLiteral("0~"));
+        // Whatever the words, the file dialogs' filters show the same files.
+        QStringList patterns;
+        const QRegularExpression inBrackets(QStringLiteral("\\(([^)]*)\\)"));
+        for (auto it = inBrackets.globalMatch(termial::openFileFilters() + termial::saveFileFilters()); it.hasNext();)
+            patterns << it.next().captured(1);
+        QCOMPARE(patterns, QStringList({"*.json *.csv", "*.json", "*.csv", "*.json", "*.csv"}));
         // Standard buttons speak the language too, Arabic lays out right to left, and at the default size
         // every button shows its whole text without the window growing.
         QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel);
