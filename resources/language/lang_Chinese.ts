@@ -4,10 +4,6 @@
 <context>
     <name>termial</name>
     <message>
-        <source>0~</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>JSON Files (*.json)</source>
         <translation>JSON Files (*.json)</translation>
     </message>
