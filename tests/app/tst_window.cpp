@@ -32,21 +32,6 @@ struct Language {
     {"हिंदी भाषा", "Hindi", "नियंत्रण टर्मिनल", "भेजें", "Cancel"},
 };
 
-// The source texts of a catalogue, from its translation source in resources/language.
-QStringList sources(int index)
-{
-    QFile f(
-        QStringLiteral(TERMIAL_LANGUAGE_DIR "/lang_%1.ts").arg(QLatin1String(knownLanguages[index].stem)));
-    if (!f.open(QIODevice::ReadOnly))
-        qFatal("cannot read %s", qPrintable(f.fileName()));
-    static const QRegularExpression source(QStringLiteral("<source>(.*?)</source>"),
-                                           QRegularExpression::DotMatchesEverythingOption);
-    QStringList out;
-    for (auto it = source.globalMatch(QString::fromUtf8(f.readAll())); it.hasNext();)
-        out << it.next().captured(1);
-    return out;
-}
-
 // The title, button texts, tool tips and the other kinds of text retranslateUi sets, in the language
 // installed now.
 void compareForm(termial &w)
@@ -151,8 +136,6 @@ private slots:
     {
         QFETCH(int, index);
         const Language &language = knownLanguages[index];
-        // The source has every message the English one has.
-        QCOMPARE(sources(index), sources(0));
         // Chosen by its name in the list, it is what the window shows.
         termial &w = *shared;
         w.show();

@@ -20,8 +20,6 @@ public:
 
     // Debug lines as written, except that a window line's "hh:mm:ss.zzz " prefix is removed.
     QStringList lines;
-    // Warnings and other non-debug messages, kept apart.
-    QStringList other;
 
     void clear() { lines.clear(); }
     // The lines without the "termial:[<line>]<method>() " a window line carries: the messages alone.
@@ -50,7 +48,8 @@ private:
             fprintf(stderr, "%s\n", qPrintable(text));
         static const QRegularExpression time(
             QStringLiteral("^\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d (?=termial:\\[)"));
-        (type == QtDebugMsg ? current()->lines : current()->other) << QString(text).remove(time);
+        if (type == QtDebugMsg)
+            current()->lines << QString(text).remove(time);
     }
 
     QtMessageHandler previous;

@@ -99,9 +99,9 @@ public:
         return !w.form()->serialport_comboBox->isEnabled();
     }
 
-    // Fills rows 0..n-1 with random channels the table holds unchanged, checks exactly those rows
-    // and returns what each row holds.
-    QList<QByteArray> fillRows(int n, quint32 seed)
+    // Fills rows 0..n-1 with random channels the table holds unchanged (and the radio's channels with the
+    // same when inRadio), checks exactly those rows and returns what each row holds.
+    QList<QByteArray> fillRows(int n, quint32 seed, bool inRadio = false)
     {
         QRandomGenerator rng(seed);
         QList<QByteArray> rows;
@@ -111,6 +111,8 @@ public:
             records::randomValidChannel(rng, r, c, d);
             w.viewUpdate(r, c);
             w.viewUpdateDmr(r, d);
+            if (inRadio)
+                sim.setAnalog(r, w.rowToChannel(r)), sim.setDmr(r, w.rowToDmr(r));
             rows << stored(c) + stored(d);
         }
         w.setNumCheckedState(n);

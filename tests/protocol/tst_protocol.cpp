@@ -44,18 +44,14 @@ void TestProtocol::frames_data()
 {
     QTest::addColumn<QList<QByteArray>>("frames");
     QTest::addColumn<QByteArray>("expected");
-    channel analog;
-    analog.setSize(5);
-    analog.setCommand(0x41);
-    analog.setChannelLow(1);
+    // A read request names its channel only; none of the record's other fields leaks into it.
+    channel analog = records::distinctChannel();
+    analog.setSize(5), analog.setCommand(0x41);
     QTest::newRow("analog read") << framesOf<Channel_Service>(analog, false)
-                                 << hexBytes("a5 a5 a5 a5 05 41 00 01 02 39");
-    DMR dmr;
-    dmr.setSize(5);
-    dmr.setCommand(0x44);
-    dmr.setChannelLow(1);
-    QTest::newRow("dmr read") << framesOf<Dmr_Service>(dmr, false)
-                              << hexBytes("a5 a5 a5 a5 05 44 00 01 e9 c9");
+                                 << hexBytes("a5 a5 a5 a5 05 41 01 02 01 6b");
+    DMR dmr = records::distinctDmr();
+    dmr.setSize(5), dmr.setCommand(0x44);
+    QTest::newRow("dmr read") << framesOf<Dmr_Service>(dmr, false) << hexBytes("a5 a5 a5 a5 05 44 01 02 ea 9b");
 
     const channel distinctAnalog = records::distinctChannel();
     QTest::newRow("analog write") << framesOf<Channel_Service>(distinctAnalog, true) << kAnalogWrite;

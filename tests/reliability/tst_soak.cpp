@@ -1,12 +1,9 @@
 // Soak test: random channels written to the simulated radio and read back under each line fault,
-// then checked in the radio's memory, in the table and in a saved file.
-#include "channelfile.h"
+// then checked in the radio's memory and in the table.
 #include "soakcheck.h"
 #include "ui_termial.h"
 
-#include <QTemporaryDir>
 #include <QtTest>
-#include <cstdio>
 
 Q_DECLARE_METATYPE(RadioSimOptions)
 
@@ -119,14 +116,8 @@ void TestSoak::soak()
         QCOMPARE(rig.progress.first(), 0);
         QVERIFY(std::is_sorted(rig.progress.cbegin(), rig.progress.cend()));
         QCOMPARE(rig.w.form()->load_progressBar->value(), 2 * n - skips);
-        for (const int c : std::as_const(*failed))
-            QVERIFY2(c >= 0 && c < n, qPrintable(QString::number(c)));
         const QString pacing = soak::checkPacing(events, first, quint8(first + 3), n, numbered, *failed);
         QVERIFY2(pacing.isEmpty(), qPrintable(pacing));
-        // The log capture keeps messages to itself while the rig lives; the figures go straight out.
-        std::printf("SOAK   : %s: 0x%x: %d channels, %d resends, %d failed\n", QTest::currentDataTag(), first,
-                    n, int(messages.filter(QStringLiteral("超时重发")).size()), int(failed->size()));
-        std::fflush(stdout);
     };
 
     run(rig.w.form()->send_btn, 0x40, !options.shortAck, &writeFailed);
@@ -153,31 +144,6 @@ void TestSoak::soak()
         const QString rowDiff = records::differences(analog, dmr, rig.w.rowToChannel(r), rig.w.rowToDmr(r));
         QVERIFY2(row == radio || (readFailed.contains(r) && kept),
                  qPrintable(QStringLiteral("row %1: %2").arg(r).arg(rowDiff)));
-    }
-
-    // Save the rows through the window and parse the file.
-    QTemporaryDir dir;
-    QVERIFY(dir.isValid());
-    const QString path = dir.filePath(QStringLiteral("soak.json"));
-    seams::setSaveFileName(
-        [&path](QWidget *, const QString &, const QString &, const QString &) { return path; });
-    rig.boxes.clear();
-    rig.w.saveBtn_clicked();
-    seams::setSaveFileName({});
-    QVERIFY2(rig.boxes.isEmpty(), qPrintable(rig.boxes.join('\n')));
-    ChannelFileRecords file;
-    QString why;
-    QVERIFY2(readChannelFile(path, &file, &why), qPrintable(why));
-    QCOMPARE(file.channels.size(), qsizetype(n));
-    QCOMPARE(file.dmrs.size(), qsizetype(n));
-    QSet<int> inFile;
-    for (qsizetype i = 0; i < file.channels.size(); ++i) {
-        const int r = file.channels[i].channelNumber();
-        QVERIFY(r >= 0 && r < n && !inFile.contains(r));
-        inFile.insert(r);
-        const QString diff =
-            records::differences(rig.w.rowToChannel(r), rig.w.rowToDmr(r), file.channels[i], file.dmrs[i]);
-        QVERIFY2(diff.isEmpty(), qPrintable(QStringLiteral("file channel %1: %2").arg(r).arg(diff)));
     }
 }
 

@@ -2,6 +2,7 @@
 #include "channelfile.h"
 #include "radiosim.h"
 #include "records.h"
+#include "testfiles.h"
 #include "wire.h"
 
 #include <QElapsedTimer>
@@ -28,12 +29,6 @@ QByteArray ask(QSerialPort &line, const QByteArray &bytes, int count)
     while (out.size() < count && line.waitForReadyRead(2000))
         out += line.readAll();
     return out;
-}
-
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -161,7 +156,7 @@ void TestRadioSim::program()
     // The shipped sample is what its generator writes today, and a memory the program loads.
     const QString generated = dir.filePath(QStringLiteral("sample.json"));
     QCOMPARE(QProcess::execute(QStringLiteral(RADIO_SIM_SAMPLE), {generated}), 0);
-    QCOMPARE(contents(QStringLiteral(SAMPLE_MEMORY)), contents(generated));
+    QCOMPARE(readAll(QStringLiteral(SAMPLE_MEMORY)), readAll(generated));
     QVERIFY(after.loadMemory(QStringLiteral(SAMPLE_MEMORY)));
 }
 

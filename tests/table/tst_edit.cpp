@@ -50,7 +50,6 @@ private slots:
         model = w->tableModel();
     }
     void cleanup() { w.reset(); }
-    void commandRestoresRows();
     void undoRedo();
     void copyPaste();
     void deleteAndClearRows();
@@ -86,24 +85,6 @@ private:
     QTableView *view = nullptr;
     QStandardItemModel *model = nullptr;
 };
-
-void TestEdit::commandRestoresRows()
-{
-    // A read's step puts back the whole row, flags and kept bytes included, both ways.
-    const QByteArray fresh = captureRow(model, 4);
-    fillRow(4);
-    const QByteArray filled = captureRow(model, 4);
-    QCOMPARE(w->undoStack()->text(0), QStringLiteral("read"));
-    w->undoStack()->undo();
-    QCOMPARE(captureRow(model, 4), fresh);
-    w->undoStack()->redo();
-    QCOMPARE(captureRow(model, 4), filled);
-    // Announcing a row that did not change records no step.
-    w->beginRowChange(QStringLiteral("nothing"));
-    emit model->dataChanged(model->index(4, ColName), model->index(4, ColSqlevel), {});
-    w->endRowChange();
-    QCOMPARE(w->undoStack()->count(), 1);
-}
 
 void TestEdit::undoRedo()
 {
@@ -242,12 +223,15 @@ void TestEdit::tickChangedAndFind()
     QCOMPARE(checkedRows(model), QList<int>({14}));
 
     // Find asks once; F3 goes on from the current row and round.
-    Modals modals({[](QWidget *modal) {
-        auto *dialog = qobject_cast<QInputDialog *>(modal);
-        QVERIFY(dialog);
-        dialog->setTextValue(QStringLiteral("rpt"));
-        dialog->accept();
-    }});
+    const auto typed = [](const char *text) {
+        return Modals::Answer([text](QWidget *modal) {
+            auto *dialog = qobject_cast<QInputDialog *>(modal);
+            QVERIFY(dialog);
+            dialog->setTextValue(QLatin1String(text));
+            dialog->accept();
+        });
+    };
+    Modals modals({typed("rpt")});
     view->setCurrentIndex(model->index(20, ColName));
     pressKey(view, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(view->currentIndex().row(), 40);
@@ -258,19 +242,13 @@ void TestEdit::tickChangedAndFind()
     QCOMPARE(view->currentIndex().row(), 12);
     QCOMPARE(status(), windowText("找到“%1”：信道 %2（已从头查找）").arg(QStringLiteral("rpt")).arg(12));
     // Not found is said in the status line too; no box stands in the way of the next search.
-    Modals notFound({[](QWidget *modal) {
-        qobject_cast<QInputDialog *>(modal)->setTextValue(QStringLiteral("zzz"));
-        qobject_cast<QInputDialog *>(modal)->accept();
-    }});
+    Modals notFound({typed("zzz")});
     pressKey(view, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(status(), windowText("没有找到“%1”。").arg(QStringLiteral("zzz")));
     QCOMPARE(view->currentIndex().row(), 12);
     QCOMPARE(notFound.seen, QStringList());
     // A frequency in MHz finds the row holding it in Hz.
-    Modals frequency({[](QWidget *modal) {
-        qobject_cast<QInputDialog *>(modal)->setTextValue(QStringLiteral("438.5"));
-        qobject_cast<QInputDialog *>(modal)->accept();
-    }});
+    Modals frequency({typed("438.5")});
     pressKey(view, Qt::Key_F, Qt::ControlModifier);
     QCOMPARE(view->currentIndex().row(), 3);
     // A match on the very next row is no going round.
