@@ -1,4 +1,4 @@
-// The value lists of the channel table (a code is the position of its text) and the interface languages.
+// The radio's value lists (a code is the position of its text) and the interface languages.
 #pragma once
 
 #include <QList>
