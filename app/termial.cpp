@@ -15,19 +15,11 @@
 termial::termial(QWidget *parent)
     : QWidget(parent), modeList(vocabulary::modes()), yayinList(vocabulary::analogTones()),
       dmrYayinList(vocabulary::dmrTones()), callTypeList(vocabulary::callTypes()),
-      chTypeList(vocabulary::channelTypes()), ui(new Ui::termial), translator(new QTranslator),
-      isReading(false), isSending(false), timer0x40(new QTimer(this)), timer0x41(new QTimer(this)),
-      timer0x43(new QTimer(this)), timer0x44(new QTimer(this)), isConnected(false),
+      chTypeList(vocabulary::channelTypes()), ui(new Ui::termial), engine(new TransferEngine(this)),
+      translator(new QTranslator), currentSerialport(engine->link().port()), isConnected(false),
       model(new QStandardItemModel(this))
 {
     ui->setupUi(this);
-
-    list0x40 = new QList<channel>;
-    list0x41 = new QList<channel>;
-    list0x43 = new QList<DMR>;
-    list0x44 = new QList<DMR>;
-    isReading = false;
-    isSending = false;
 
     setWindowIcon(QIcon(QStringLiteral("://Korvane.ico")));
     fillPortList();
@@ -35,6 +27,7 @@ termial::termial(QWidget *parent)
     ui->serialport_comboBox->setLayoutDirection(Qt::LeftToRight);
     initTableView();
     initTransferUi();
+    initTransferEngine();
 
     QFile progressStyle(QStringLiteral(":/style/progressbar.qss"));
     if (progressStyle.open(QIODevice::ReadOnly))
@@ -51,14 +44,9 @@ termial::termial(QWidget *parent)
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &termial::tabWidgetSwitch);
     connect(ui->send_btn, &QPushButton::clicked, this, &termial::send_clicked);
     connect(ui->read_btn, &QPushButton::clicked, this, &termial::read_clicked);
-    connect(&currentSerialport, &QSerialPort::readyRead, this, &termial::currentSerialport_readyRead);
     connect(ui->serialport_comboBox, &QComboBox::currentIndexChanged, this,
             &termial::serialportComboBox_currentIndexChanged);
     connect(ui->serialportLink_pushButton, &QPushButton::clicked, this, &termial::serialportLinkBtn_clicked);
-    connect(timer0x40, &QTimer::timeout, this, &termial::onTimeout0x40);
-    connect(timer0x41, &QTimer::timeout, this, &termial::onTimeout0x41);
-    connect(timer0x43, &QTimer::timeout, this, &termial::onTimeout0x43);
-    connect(timer0x44, &QTimer::timeout, this, &termial::onTimeout0x44);
     connect(ui->channelNum_lineEdit, &QLineEdit::returnPressed, this,
             &termial::channelNumLineEdit_returnPressed);
     connect(ui->checkAll_pushButton, &QPushButton::clicked, this, &termial::checkAllBtn_clicked);
@@ -68,7 +56,6 @@ termial::termial(QWidget *parent)
     connect(ui->serialportFlash_pushButton, &QPushButton::clicked, this,
             &termial::serialportFlashBtn_clicked);
     connect(ui->channelMaxNum_spinBox, &QSpinBox::valueChanged, this, &termial::setNumCheckedState);
-    connect(&currentSerialport, &QSerialPort::errorOccurred, this, &termial::currentSerialport_errorOccurred);
 
     QCoreApplication::removeTranslator(translator);
     startLanguageLoad(QStringLiteral("lang_English.qm"));
@@ -78,23 +65,9 @@ termial::termial(QWidget *parent)
 
 termial::~termial()
 {
-    delete list0x40;
-    delete list0x41;
-    delete list0x43;
-    delete list0x44;
-
-    const QList<QTimer *> timers = findChildren<QTimer *>();
-    for (QTimer *timer : timers) {
-        timer->stop();
-        timer->deleteLater();
-    }
-    if (currentSerialport.isOpen())
-        currentSerialport.close();
-    for (QTimer *timer : {timer0x40, timer0x41, timer0x43, timer0x44}) {
-        if (timer->isActive())
-            timer->stop();
-    }
-    disconnect(&currentSerialport, &QSerialPort::readyRead, this, &termial::currentSerialport_readyRead);
+    // The engine goes first: its timers stop and its port closes while the window is still whole.
+    disconnect(engine, nullptr, this, nullptr);
+    delete engine;
     delete ui;
     // A catalogue load still running on the pool writes into a translator owned by its watcher, which
     // dies with this window: let it finish first.

@@ -3,11 +3,9 @@
 
 #include "channel.h"
 #include "dmr.h"
-#include "serialport.h"
-#include "tools.h"
+#include "transferengine.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QHash>
 #include <QList>
 #include <QMap>
@@ -41,7 +39,7 @@ class termial;
 }
 
 // Member functions are defined with their subsystem: app/termial.cpp (construction, wiring),
-// app/termial_link.cpp, app/termial_receive.cpp, app/termial_transfer.cpp, app/termial_files.cpp,
+// app/termial_link.cpp, app/termial_transfer.cpp, app/termial_marks.cpp, app/termial_files.cpp,
 // app/termial_language.cpp, table/termial_table.cpp, table/termial_convert.cpp, table/termial_edit.cpp.
 class termial : public QWidget
 {
@@ -70,11 +68,15 @@ public:
     void viewUpdate(int row, const channel &record);
     void viewUpdateDmr(int row, const DMR &record);
 
-    // Reply handlers, called by the receive path with the decoded reply.
+    // Reply handlers: the engine's receive path takes replies itself; these hand a decoded reply to it.
     void serialHandleCommand0x40(channel &record);
     void serialHandleCommand0x41(channel &record);
     void serialHandleCommand0x43(DMR &record);
     void serialHandleCommand0x44(DMR &record);
+    // A write or a read under way (a verifying write counts as a write throughout).
+    bool isReading() const { return engine->isReading(); }
+    bool isSending() const { return engine->isWriting(); }
+    TransferEngine *transferEngine() const { return engine; }
 
     // Channel files.
     QString chooseSaveFileName(QWidget *parent, const QString &filter);
@@ -180,8 +182,6 @@ private slots:
     void send_clicked();
     void read_clicked();
     void onDataChanged(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
-    // Serial link: a device that vanished while open drops the link as the link button would.
-    void currentSerialport_errorOccurred(QSerialPort::SerialPortError error);
 
 public:
     // Serial link: the port as a connect configured it (read access for tests).
@@ -203,39 +203,15 @@ private:
     void selectRow(int row);
     int findFrom(int row);
 
-    // Serial link: the toggle's two halves.
+    // Serial link: the toggle's two halves, and a device that vanished while open.
     void openLink();
-    // Ends any transfer under way (stopped when the line was lost, else cancelled); returns the
-    // channels left not transferred.
-    QList<quint16> closeLink(bool lost = false);
-    // Receive path: one reply per pass; a reply a chunk completed behind the first one is taken on
-    // the next pass of the event loop instead of waiting for further bytes.
-    void handleReply(const QByteArray &frame);
-    void takeBufferedReply();
+    void closeLink();
+    void lineLost(const QString &reason, const QList<quint16> &notTransferred, bool transferEnded);
 
 public:
     // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs
     // joined.
     static QString compactChannelList(QList<quint16> numbers);
-
-private:
-    // What happens when a command's queue has run empty, on a reply or on a skip.
-    void endOfQueue0x40();
-    void endOfQueue0x41();
-    void endOfQueue0x43();
-    void endOfQueue0x44();
-    // Sends the next frame of a queue and restarts its command's timer; false when the queue is empty.
-    template <typename Record>
-    bool sendNext(QList<Record> *list, Record &current, QTimer *timer,
-                  void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
-    // A taken reply: counter reset, timer stopped, progress advanced; false when the queue is empty.
-    template <typename Record>
-    bool replyTaken(int &retry, QList<Record> *list, Record &current, QTimer *timer,
-                    void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
-    // A frame given up after its resends; false when its queue is empty or the line fell silent.
-    template <typename Record>
-    bool frameSkipped(int &retry, QList<Record> *list, Record &current, QTimer *timer,
-                      void (SerialPort::*takeFirst)(QList<Record> &, Record &, QSerialPort &));
 
 private:
     // Value lists; a code is the position of its text.
@@ -246,42 +222,22 @@ private:
     QStringList chTypeList;
 
     Ui::termial *ui;
-    Tools rxTools;
-    SerialPort serialPort;
+    // The link, the receive path and the four command queues (0x40, 0x41, 0x43, 0x44 with their
+    // records, in-flight record, timer and resends).
+    TransferEngine *engine;
     QTranslator *translator;             // the installed catalogue (an empty one until the first load ends)
     QTranslator *qtTranslator = nullptr; // Qt's own catalogue for the same language
     quint64 languageRequest = 0;         // number of the latest load; only its translator gets installed
 
-    bool isReading;
-    bool isSending;
-    QTimer *timer0x40;
-    QTimer *timer0x41;
-    QTimer *timer0x43;
-    QTimer *timer0x44;
-    int retry0x40 = 0;
-    int retry0x41 = 0;
-    int retry0x43 = 0;
-    int retry0x44 = 0;
-    channel current0x40;
-    channel current0x41;
-    DMR current0x43;
-    DMR current0x44;
-    QList<channel> *list0x40 = nullptr;
-    QList<channel> *list0x41 = nullptr;
-    QList<DMR> *list0x43 = nullptr;
-    QList<DMR> *list0x44 = nullptr;
-
     QList<QSerialPortInfo> portInfoList;
     QSerialPortInfo currentPortInfo;
-    QSerialPort currentSerialport;
+    QSerialPort &currentSerialport; // the engine's link
     bool isConnected;
     // Device paths from the command line. They head the port list (with a null entry in
     // portInfoList each) and are opened by path; currentPortPath is set while one is chosen.
     QStringList portPaths;
     QString currentPortPath;
     QString linkPath; // the device the link has open, as the status line names it
-    // Errors the port reports while the link closes it are not a lost device.
-    bool linkClosing = false;
 
     QStandardItemModel *model;
 
@@ -329,40 +285,15 @@ private:
     // ---- Transfer bookkeeping, row marks, status bar and the controls' state ----
     // (app/termial_transfer.cpp, app/termial_marks.cpp)
 public:
-    enum class Direction { Write, Read };
-    enum class TransferEnd { Completed, Cancelled, Stopped };
     // Every control's enabled state and text, derived from the link, the transfers and the page.
     void updateControls();
 
 private:
-    // A write goes on to read back what it wrote when verify was ticked at its start.
-    enum class WritePhase { Writing, Verifying };
-    struct TransferRun {
-        QList<quint16> channels;        // every channel of the transfer, in row order
-        QHash<quint16, int> halvesDone; // answered (or compared) frames per channel
-        QMap<quint16, QString> failed;  // what went wrong per channel, as its row mark says
-        QElapsedTimer clock;
-        int handled = 0; // frames answered or given up
-    };
-
     void initTransferUi();
-    // Ends one direction's transfer, however it ends; returns the channels it leaves not transferred.
-    // why is a source text, translated whenever the status line is said again.
-    QList<quint16> finishTransfer(Direction direction, TransferEnd how, const char *why = nullptr);
-    // A reply counts only while its command has a frame in flight, and only for the channel in flight.
-    static bool takesReply(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight,
-                           bool needsRecord);
-    // A reply of 10 bytes or more that names another channel than the one in flight.
-    static bool namesOtherChannel(quint8 size, quint16 number, const QTimer *timer, quint16 inFlight);
-    // 0x41 and 0x44 belong to a read, or to the verify phase of a write.
-    Direction readCommandsOwner() const;
-    TransferRun &run(Direction direction) { return direction == Direction::Write ? writeRun : readRun; }
-    void beginRun(TransferRun &run, const QList<channel> &records);
-    void frameAnswered(Direction direction, quint16 number);
-    void frameGivenUp(Direction direction, quint16 number);
-    void stopSilentLine();
-    void startVerify();
-    void compareWritten(quint16 number, const QByteArray &sent, const QByteArray &answer, bool dmr);
+    void initTransferEngine();
+    // Shows how a transfer ended: row marks, progress, status line, the report box, undo step.
+    void finishTransfer(const TransferEngine::Report &report);
+    static QString failureText(const TransferEngine::Failure &failure);
     void showProgress();
     QString permissionHint(const QString &path) const;
     // Row marks on the channel-number cell: a warning colour and a tool tip saying what failed.
@@ -370,14 +301,7 @@ private:
     void clearMark(quint16 number);
     void rowEdited(QStandardItem *item);
 
-    TransferRun writeRun;
-    TransferRun readRun;
-    WritePhase writePhase = WritePhase::Writing;
-    bool writeVerifies = false;
-    QHash<quint16, QByteArray> sentAnalog; // what the write sent, by channel, for the verify
-    QHash<quint16, QByteArray> sentDmr;
     std::function<QString()> statusText;
-    int silentSkips = 0; // frames given up in a row with no valid frame from the radio between them
     bool checkingAll = false;
     int currentTab = 0;
 };

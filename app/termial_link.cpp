@@ -76,17 +76,14 @@ void termial::serialportLinkBtn_clicked()
 
 void termial::openLink()
 {
-    serialPort.configurePort(currentPortInfo, currentSerialport);
     QString path = currentPortPath;
     // A path typed into the box, not one of its items, is opened as it stands.
     QComboBox *box = ui->serialport_comboBox;
     const QString typed = box->currentText().trimmed();
     if (!typed.isEmpty() && (box->currentIndex() < 0 || box->itemText(box->currentIndex()) != typed))
         path = typed;
-    if (!path.isEmpty())
-        currentSerialport.setPortName(path);
 
-    if (!currentSerialport.open(QIODevice::ReadWrite)) {
+    if (!engine->open(currentPortInfo, path)) {
         const QString reason = currentSerialport.errorString();
         WLOG() << "没有成功打开串口" << reason;
         QString text = tr("没有成功打开串口,") + reason;
@@ -98,8 +95,6 @@ void termial::openLink()
         seams::warning(this, tr("警告"), text);
         return;
     }
-    // Bytes the system queued before the open belong to no request of ours.
-    currentSerialport.clear();
 
     // A pseudo-terminal has no modem lines: both report false with UnsupportedOperationError,
     // which is no reason to give up the link.
@@ -108,57 +103,32 @@ void termial::openLink()
 
     isConnected = true;
     updateControls();
-    linkPath = path.isEmpty() ? currentPortInfo.systemLocation() : path;
+    linkPath = engine->link().path();
     showStatus([this, opened = linkPath] { return tr("已连接到 %1").arg(opened); });
 }
 
-QList<quint16> termial::closeLink(bool lost)
+void termial::closeLink()
 {
-    // The port is closed first, so that its lock file and descriptor are gone whatever follows;
-    // close() gives up both even when the device has already vanished.
-    if (currentSerialport.isOpen()) {
-        linkClosing = true;
-        currentSerialport.close();
-        linkClosing = false;
-    }
-    silentSkips = 0;
-    // A transfer cannot outlive its line. Closing by hand is the person's own stop; a lost line
-    // leaves the channels it did not get through named in the box that reports the loss.
-    QList<quint16> notTransferred;
-    const char *why = QT_TR_NOOP("与串口的连接已断开");
-    bool ended = false;
-    for (const Direction direction : {Direction::Write, Direction::Read}) {
-        if (direction == Direction::Write ? isSending : isReading) {
-            notTransferred +=
-                finishTransfer(direction, lost ? TransferEnd::Stopped : TransferEnd::Cancelled, why);
-            ended = true;
-        }
-    }
-    // A transfer that ended with the link has said so; otherwise the line says the link is gone.
-    if (!ended) {
-        showStatus([this, lost, why, closed = linkPath] { return lost ? tr(why) : tr("已断开 %1").arg(closed); });
-    }
+    // Closing by hand is the person's own stop: a transfer under way ends cancelled and says so;
+    // otherwise the line says the link is gone.
+    const bool running = isSending() || isReading();
+    engine->close();
+    if (!running)
+        showStatus([this, closed = linkPath] { return tr("已断开 %1").arg(closed); });
     isConnected = false;
     updateControls();
-    return notTransferred;
 }
 
-void termial::currentSerialport_errorOccurred(QSerialPort::SerialPortError error)
+void termial::lineLost(const QString &reason, const QList<quint16> &notTransferred, bool transferEnded)
 {
-    // A hung-up line repeats ReadError for as long as the port stays open, so the link is
-    // dropped at the first one; later errors find it disconnected and are ignored.
-    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError)
-        return;
-    if (!isConnected || linkClosing)
-        return;
-
-    const QString reason = currentSerialport.errorString();
-    WLOG() << "与串口的连接已断开" << reason;
-    const QList<quint16> notTransferred = closeLink(true);
+    // A transfer that ended with the line has said so; otherwise the line says the link is gone.
+    if (!transferEnded)
+        showStatus([] { return tr("与串口的连接已断开"); });
+    isConnected = false;
+    updateControls();
     QString text = tr("与串口的连接已断开：%1").arg(reason);
     if (!notTransferred.isEmpty())
         text += QLatin1Char('\n') + tr("未传输的信道：%1").arg(compactChannelList(notTransferred));
-
     // Shown from the event loop, once the port's own notification has returned: the modal box
     // then never runs inside QSerialPort's code.
     QMetaObject::invokeMethod(

@@ -1,5 +1,4 @@
-// What a person sees of transfers: the controls' state, the status bar, row marks and the verify's
-// comparison.
+// What a person sees of transfers: the controls' state, the status bar and row marks.
 #include "termial.h"
 #include "ui_termial.h"
 
@@ -22,29 +21,6 @@ namespace
 
 // The warning colour of a marked channel-number cell: readable under the table's light text.
 const QColor kMarkColour(0x8A, 0x5A, 0x12);
-
-// Bytes of a record after its size and command bytes, and the table column each belongs to (the
-// column header names it); bytes without a column are named by their record field.
-struct Field {
-    int column;
-    const char *name;
-};
-constexpr Field kAnalogFields[26] = {
-    {ColChannel, ""},  {ColChannel, ""},  {ColVfoaMode, ""},  {ColVfobMode, ""},     {ColVfoaFreq, ""},
-    {ColVfoaFreq, ""}, {ColVfoaFreq, ""}, {ColVfoaFreq, ""},  {ColVfobFreq, ""},     {ColVfobFreq, ""},
-    {ColVfobFreq, ""}, {ColVfobFreq, ""}, {ColEmitYayin, ""}, {ColReceiveYayin, ""}, {ColName, ""},
-    {ColName, ""},     {ColName, ""},     {ColName, ""},      {ColName, ""},         {ColName, ""},
-    {ColName, ""},     {ColName, ""},     {ColName, ""},      {ColName, ""},         {ColName, ""},
-    {ColName, ""},
-};
-constexpr Field kDmrFields[26] = {
-    {ColChannel, ""}, {ColChannel, ""}, {ColCallType, ""}, {ColTxCc, ""},   {ColRxCc, ""},
-    {ColSlot, ""},    {ColCallId, ""},  {ColCallId, ""},   {ColCallId, ""}, {ColCallId, ""},
-    {ColOwnId, ""},   {ColOwnId, ""},   {ColOwnId, ""},    {ColOwnId, ""},  {ColChType, ""},
-    {ColRxCtcss, ""}, {ColTxCtcss, ""}, {ColSqlevel, ""},  {-1, "spkgain"}, {-1, "dmrexist"},
-    {-1, "dmodGain"}, {-1, "scrEn"},    {-1, "scrSeed"},   {-1, "scrSeed"}, {-1, "chBsMode"},
-    {-1, "validat"},
-};
 
 } // namespace
 
@@ -95,35 +71,38 @@ void termial::updateControls()
     ui->language_comboBox->setEnabled(!isConnected);
     ui->serialportLink_pushButton->setText(isConnected ? tr("断开") : tr("连接"));
     // Bulk checking runs the event loop; the buttons stay off so a click cannot start another inside it.
-    const bool checkable = isConnected && !isSending && !checkingAll;
+    const bool checkable = isConnected && !isSending() && !checkingAll;
     ui->checkAll_pushButton->setEnabled(checkable);
     ui->checkNotAll_pushButton->setEnabled(checkable);
     ui->save_pushButton->setEnabled(programPage);
     ui->open_pushButton->setEnabled(programPage);
     // A verifying write reads back with the read commands: it and a read exclude each other. While a
     // direction runs its button stays on, as the way to cancel it.
-    ui->read_btn->setEnabled(programPage && !(isSending && writeVerifies));
-    ui->read_btn->setText(isReading ? tr("正在读取..") : tr("读取"));
-    ui->send_btn->setEnabled(programPage && (isSending || !(isReading && ui->verify_checkBox->isChecked())));
-    ui->send_btn->setText(isSending ? tr("发送中...") : tr("发送"));
-    ui->verify_checkBox->setEnabled(programPage && !isSending);
+    ui->read_btn->setEnabled(programPage && !engine->writeVerifies());
+    ui->read_btn->setText(isReading() ? tr("正在读取..") : tr("读取"));
+    ui->send_btn->setEnabled(programPage && (isSending() || !(isReading() && ui->verify_checkBox->isChecked())));
+    ui->send_btn->setText(isSending() ? tr("发送中...") : tr("发送"));
+    ui->verify_checkBox->setEnabled(programPage && !isSending());
 }
 
 void termial::showProgress()
 {
     // The direction that moved last speaks; with both under way that alternates, which is honest.
-    const bool verifying = isSending && writePhase == WritePhase::Verifying;
-    const bool writing = isSending && (!isReading || verifying || writeRun.handled >= readRun.handled);
-    const TransferRun &r = writing ? writeRun : readRun;
-    const int total = int(r.channels.size());
+    using Direction = TransferEngine::Direction;
+    const bool verifying = engine->isVerifying();
+    const bool writing = isSending() && (!isReading() || verifying ||
+                                         engine->framesHandled(Direction::Write) >= engine->framesHandled(Direction::Read));
+    const Direction direction = writing ? Direction::Write : Direction::Read;
+    const int total = engine->channelCount(direction);
+    const int handled = engine->framesHandled(direction);
     if (verifying) {
-        const int done = (r.handled - 2 * total) / 2;
+        const int done = (handled - 2 * total) / 2;
         showStatus([=] { return tr("正在校验 %1 / %2").arg(done).arg(total); });
     } else if (writing) {
-        const int done = r.handled / 2;
+        const int done = handled / 2;
         showStatus([=] { return tr("正在写入 %1 / %2").arg(done).arg(total); });
-    } else if (isReading) {
-        const int done = r.handled / 2;
+    } else if (isReading()) {
+        const int done = handled / 2;
         showStatus([=] { return tr("正在读取 %1 / %2").arg(done).arg(total); });
     }
 }
@@ -132,28 +111,6 @@ void termial::showStatus(std::function<QString()> text)
 {
     statusText = std::move(text);
     ui->status_bar->showMessage(statusText());
-}
-
-void termial::compareWritten(quint16 number, const QByteArray &sent, const QByteArray &answer, bool dmr)
-{
-    if (sent == answer)
-        return;
-    const Field *fields = dmr ? kDmrFields : kAnalogFields;
-    QStringList names;
-    const QString previous = writeRun.failed.value(number);
-    for (qsizetype i = 0; i < qMin(sent.size(), answer.size()) && i < 26; ++i) {
-        if (sent.at(i) == answer.at(i))
-            continue;
-        const Field &f = fields[i];
-        const QString name = f.column >= 0 ? model->headerData(f.column, Qt::Horizontal).toString().trimmed()
-                                           : QString::fromLatin1(f.name);
-        if (!names.contains(name))
-            names << name;
-    }
-    QString text = tr("存储内容不同：%1").arg(names.join(QStringLiteral(", ")));
-    if (!previous.isEmpty())
-        text = previous + QStringLiteral(", ") + names.join(QStringLiteral(", "));
-    writeRun.failed.insert(number, text);
 }
 
 void termial::markRow(quint16 number, const QString &why)

@@ -18,7 +18,7 @@ class SerialPort : public QObject
 public:
     explicit SerialPort(QObject *parent = nullptr);
 
-    void configurePort(const QSerialPortInfo &info, QSerialPort &port);
+    static void configurePort(const QSerialPortInfo &info, QSerialPort &port);
 
     void takeFirst40ListWrite(QList<channel> &list, channel &current, QSerialPort &port);
     void takeFirst41ListWrite(QList<channel> &list, channel &current, QSerialPort &port);
