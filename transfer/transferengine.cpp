@@ -265,13 +265,16 @@ template <typename Record> void TransferEngine::takeReply(CommandQueue<Record> &
     const Direction owner = write ? Direction::Write : readCommandsOwner();
     const quint16 inFlight = queue.current.channelNumber();
     // During a read a late whole answer still carries its channel's contents, so it fills its row.
-    if (!write && reading && owner == Direction::Read && reply.size() >= wire::kRecordSize) {
+    const bool contents = !write && reading && owner == Direction::Read && reply.size() >= wire::kRecordSize;
+    const auto deliver = [&] {
         if constexpr (std::is_same_v<Record, channel>)
             emit analogRead(reply);
         else
             emit dmrRead(reply);
-    }
+    };
     if (!takesReply(reply.size(), reply.channelNumber(), queue.timer, inFlight, !write)) {
+        if (contents)
+            deliver();
         // An acknowledgement naming another channel is not credited: a radio that echoes the frame names
         // it, and a late echo of an earlier frame must not advance the queue. Said in the log, so that with
         // a radio whose acknowledgements carry no channel number the resends are explained.
@@ -286,10 +289,14 @@ template <typename Record> void TransferEngine::takeReply(CommandQueue<Record> &
     Run &r = run(owner);
     ++r.framesDone[inFlight];
     ++r.handled;
-    emit frameAnswered(owner);
     queue.retry = 0;
     queue.timer.stop();
-    if (!sendNext(queue))
+    // The radio waits for the next request: it leaves before the answer is shown anywhere.
+    const bool more = sendNext(queue);
+    if (contents)
+        deliver();
+    emit frameAnswered(owner);
+    if (!more)
         endOfQueue(queue.command);
 }
 
