@@ -3,6 +3,7 @@
 
 #include "channel.h"
 #include "dmr.h"
+#include "tableedits.h"
 #include "transferengine.h"
 
 #include <QByteArray>
@@ -69,10 +70,10 @@ public:
     void viewUpdateDmr(int row, const DMR &record);
 
     // Reply handlers: the engine's receive path takes replies itself; these hand a decoded reply to it.
-    void serialHandleCommand0x40(channel &record);
-    void serialHandleCommand0x41(channel &record);
-    void serialHandleCommand0x43(DMR &record);
-    void serialHandleCommand0x44(DMR &record);
+    void serialHandleCommand0x40(channel &record) { record.setCommand(0x40), engine->takeAnalogReply(record); }
+    void serialHandleCommand0x41(channel &record) { record.setCommand(0x41), engine->takeAnalogReply(record); }
+    void serialHandleCommand0x43(DMR &record) { record.setCommand(0x43), engine->takeDmrReply(record); }
+    void serialHandleCommand0x44(DMR &record) { record.setCommand(0x44), engine->takeDmrReply(record); }
     // A write or a read under way (a verifying write counts as a write throughout).
     bool isReading() const { return engine->isReading(); }
     bool isSending() const { return engine->isWriting(); }
@@ -110,13 +111,10 @@ public:
     // what it has in such a row. Texts in pending stand for cells about to be written (a paste).
     bool isEditable(int row, int column, const QHash<int, QString> &pending = {}) const;
 
-    // Undo. Everything the table announces between beginRowChange and endRowChange is one undo step
-    // named text; outside such a pair, the changes of one pass of the event loop are one step (a cell
-    // edit, including the combo editor's two writes). A read calls beginRowChange(tr("读取")) before it
-    // writes its first row and endRowChange() when it ends, finished or cancelled; Open does the same.
-    // Pairs nest: the outermost names the step. Undo and redo wait while a pair is open.
-    void beginRowChange(const QString &text);
-    void endRowChange();
+    // Undo steps (see TableEdits). A read calls beginRowChange(tr("读取")) before it writes its first row
+    // and endRowChange() when it ends, finished or cancelled; Open does the same.
+    void beginRowChange(const QString &text) { edits->beginRowChange(text); }
+    void endRowChange() { edits->endRowChange(); }
     // The same pair for a scope.
     class RowChangeScope
     {
@@ -132,7 +130,7 @@ public:
     private:
         termial *window;
     };
-    QUndoStack *undoStack() const { return undoHistory; }
+    QUndoStack *undoStack() const { return edits->undoStack(); }
 
     // Rows whose data changed since they were last written, read or opened (what "Tick edited rows"
     // ticks). A write calls rowsWritten with the rows the radio acknowledged.
@@ -140,16 +138,16 @@ public:
     QList<int> changedRowList() const;
 
     // Table edit actions, also the view's context menu.
-    void undoEdit();
-    void redoEdit();
-    void copyCells();
-    void cutCells();
-    void pasteCells();
-    void deleteCells();
-    void clearRows();
+    void undoEdit() { edits->undo(); }
+    void redoEdit() { edits->redo(); }
+    void copyCells() { edits->copyCells(); }
+    void cutCells() { edits->cutCells(); }
+    void pasteCells() { edits->pasteCells(); }
+    void deleteCells() { edits->deleteCells(); }
+    void clearRows() { edits->clearRows(); }
     void tickChangedRows();
-    void findRow();
-    void findNextRow();
+    void findRow() { edits->findRow(); }
+    void findNextRow() { edits->findNextRow(); }
 
     // Read access for tests and the benchmark program.
     QStandardItemModel *tableModel() const { return model; }
@@ -158,26 +156,26 @@ public:
 public slots:
     void serialportComboBox_currentIndexChanged(int index);
     void serialportLinkBtn_clicked();
-    void currentSerialport_readyRead();
     void readBtn_clicked();
     void sendBtn_clicked();
-    void onTimeout0x40();
-    void onTimeout0x41();
     void checkAllBtn_clicked();
     void saveBtn_clicked();
     void openBtn_clicked();
     void channelNumLineEdit_returnPressed();
     void checkAllNotBtn_clicked();
-    void onTimeout0x44();
-    void onTimeout0x43();
     void serialportFlashBtn_clicked();
     void tabWidgetSwitch(int index);
+    // The receive path and the command timers are the engine's; these stand for them.
+    void currentSerialport_readyRead() { engine->receive(); }
+    void onTimeout0x40() { engine->timeout(0x40); }
+    void onTimeout0x41() { engine->timeout(0x41); }
+    void onTimeout0x43() { engine->timeout(0x43); }
+    void onTimeout0x44() { engine->timeout(0x44); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private slots:
-    void noteRowChange(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
     void noteEdits(const QModelIndex &topLeft, const QModelIndex &bottomRight, const QList<int> &roles);
     void send_clicked();
     void read_clicked();
@@ -190,18 +188,7 @@ public:
 private:
     // Table edit actions: built once, their texts set again on a language switch.
     void initEditActions();
-    void retranslateEditActions();
-    // Ends the step that gathers a person's edits, if one is open.
-    void closeEditStep();
-    void updateUndoActions();
-    void closeRowChange();
-    // Announces rows an undo or redo put back, then keeps their exact flags.
-    void rowsRestored(const QList<int> &rows, const QList<QByteArray> &states);
-    // Writes cells with the model's signals blocked, then announces each run of rows once, as edits.
-    void writeCells(const QMap<QPair<int, int>, QVariant> &cells);
-    void announceRows(const QList<int> &rows, int firstColumn, int lastColumn);
     void selectRow(int row);
-    int findFrom(int row);
 
     // Serial link: the toggle's two halves, and a device that vanished while open.
     void openLink();
@@ -211,7 +198,7 @@ private:
 public:
     // Channel numbers as the transfer report shows them, "3, 7-9, 12": sorted, duplicates dropped, runs
     // joined.
-    static QString compactChannelList(QList<quint16> numbers);
+    static QString compactChannelList(QList<quint16> numbers) { return ::compactChannelList(std::move(numbers)); }
 
 private:
     // Value lists; a code is the position of its text.
@@ -260,27 +247,8 @@ private:
     // Rows whose data changed since they were last written, read or opened.
     QSet<int> changedRows;
 
-    // Undo: the stack, each row's state as last recorded (the "before" of the next step; shares its
-    // bytes with the steps) and as built, and the step being gathered.
-    QUndoStack *undoHistory = nullptr;
-    QList<QByteArray> rowStates;
-    QList<QByteArray> freshRows;
-    QMap<int, QByteArray> stepBefore;
-    QString stepText;
-    int rowChangeDepth = 0;
-    bool editStepOpen = false;
-    bool restoringRows = false;
-    QString findText;
-    QAction *undoAction = nullptr;
-    QAction *redoAction = nullptr;
-    QAction *cutAction = nullptr;
-    QAction *copyAction = nullptr;
-    QAction *pasteAction = nullptr;
-    QAction *deleteAction = nullptr;
-    QAction *clearRowsAction = nullptr;
-    QAction *tickChangedAction = nullptr;
-    QAction *findAction = nullptr;
-    QAction *findNextAction = nullptr;
+    // Undo steps and the edit actions.
+    TableEdits *edits = nullptr;
 
     // ---- Transfer bookkeeping, row marks, status bar and the controls' state ----
     // (app/termial_transfer.cpp, app/termial_marks.cpp)

@@ -61,7 +61,7 @@ void termial::startLanguageLoad(const QString &fileName)
                     QCoreApplication::installTranslator(translator);
                     QGuiApplication::setLayoutDirection(QLocale(locale).textDirection());
                     ui->retranslateUi(this);
-                    retranslateEditActions();
+                    edits->retranslate();
                     if (statusText)
                         ui->status_bar->showMessage(statusText());
                     // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps

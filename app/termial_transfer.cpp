@@ -5,7 +5,6 @@
 
 #include "log.h"
 #include "seams.h"
-#include "wire.h"
 
 #include <QTimer>
 
@@ -107,56 +106,6 @@ void termial::readBtn_clicked()
     showProgress();
 }
 
-// The receive path, the reply handlers and the time-outs are the engine's; these hand over to it.
-void termial::currentSerialport_readyRead()
-{
-    engine->receive();
-}
-
-void termial::serialHandleCommand0x40(channel &record)
-{
-    record.setCommand(wire::kWriteAnalog);
-    engine->takeAnalogReply(record);
-}
-
-void termial::serialHandleCommand0x41(channel &record)
-{
-    record.setCommand(wire::kReadAnalog);
-    engine->takeAnalogReply(record);
-}
-
-void termial::serialHandleCommand0x43(DMR &record)
-{
-    record.setCommand(wire::kWriteDmr);
-    engine->takeDmrReply(record);
-}
-
-void termial::serialHandleCommand0x44(DMR &record)
-{
-    record.setCommand(wire::kReadDmr);
-    engine->takeDmrReply(record);
-}
-
-void termial::onTimeout0x40()
-{
-    engine->timeout(wire::kWriteAnalog);
-}
-
-void termial::onTimeout0x41()
-{
-    engine->timeout(wire::kReadAnalog);
-}
-
-void termial::onTimeout0x43()
-{
-    engine->timeout(wire::kWriteDmr);
-}
-
-void termial::onTimeout0x44()
-{
-    engine->timeout(wire::kReadDmr);
-}
-
 QString termial::failureText(const TransferEngine::Failure &failure)
 {
     return failure.kind == TransferEngine::Failure::NoAnswer
@@ -226,9 +175,4 @@ void termial::finishTransfer(const TransferEngine::Report &report)
         // Shown after the receive path or the timer tick has returned, so no modal loop runs inside them.
         QTimer::singleShot(0, this, [this, text] { seams::warning(this, tr("警告"), text); });
     }
-}
-
-QString termial::compactChannelList(QList<quint16> numbers)
-{
-    return ::compactChannelList(std::move(numbers));
 }
