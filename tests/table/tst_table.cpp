@@ -307,6 +307,7 @@ void TestTable::conversion_data()
     add("tone 254.1", Both, 8, "254.1", 19, "37");
     add("tone unknown", ToRecord, 7, "63.0", 18, "00");
     add("tone 56", Both, 7, "?56", 18, "38");
+    add("transmit tone 255", Both, 7, "?255", 18, "ff"); // analog tones have no "none"
     add("call type Group", Both, 9, "Group", 8, "01");
     add("call type 3", Both, 9, "?3", 8, "03");
     add("tx cc", Both, 10, "15", 9, "0f");
