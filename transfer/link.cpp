@@ -4,6 +4,7 @@
 #include "serialport.h"
 
 #ifdef Q_OS_LINUX
+#include <cerrno>
 #include <linux/serial.h>
 #include <sys/ioctl.h>
 #endif
@@ -17,12 +18,16 @@ namespace
 void askLowLatency([[maybe_unused]] QSerialPort &port)
 {
 #ifdef Q_OS_LINUX
+    // The port reads errno when a later read fails without one of its own (a hung-up line reads 0 bytes):
+    // a refusal here must leave nothing behind to be reported then.
+    const int savedErrno = errno;
     serial_struct settings{};
     const int fd = int(port.handle());
     if (fd >= 0 && ::ioctl(fd, TIOCGSERIAL, &settings) == 0) {
         settings.flags |= ASYNC_LOW_LATENCY;
         ::ioctl(fd, TIOCSSERIAL, &settings);
     }
+    errno = savedErrno;
 #endif
 }
 
