@@ -46,6 +46,19 @@ const QStringList &channelTypes()
     return list;
 }
 
+QString codeText(const QStringList &list, quint8 code, int emptyCode)
+{
+    if (code < list.size())
+        return list.at(code);
+    return code == emptyCode ? QString() : QLatin1Char('?') + QString::number(code);
+}
+
+QString nameText(QByteArray bytes)
+{
+    bytes.replace(QByteArrayView("\0", 1), QByteArrayView());
+    return QString::fromUtf8(bytes);
+}
+
 QString fitName(const QString &text)
 {
     QByteArray bytes = text.toUtf8();

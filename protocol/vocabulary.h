@@ -32,6 +32,12 @@ QString fitName(const QString &text);
 enum class FrequencyText { Empty, Partial, Invalid, Valid };
 FrequencyText parseFrequency(const QString &text, quint32 *hertz = nullptr);
 
+// A code as a cell shows it: its list's text, "?<code>" for one the list does not name (so it travels back
+// unchanged), or nothing for emptyCode (0xFF, "none"; -1 where every code has a meaning, as for tones).
+QString codeText(const QStringList &list, quint8 code, int emptyCode = 0xFF);
+// A stored name as text: zero bytes dropped, the rest read as UTF-8.
+QString nameText(QByteArray bytes);
+
 struct Language {
     QString name;      // as the language selector lists it
     QString catalogue; // compiled catalogue under :/language/

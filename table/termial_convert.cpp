@@ -4,6 +4,7 @@
 
 #include "log.h"
 #include "tablecolumns.h"
+#include "vocabulary.h"
 
 #include <QStandardItemModel>
 
@@ -30,15 +31,6 @@ quint64 cellNumber(const QStandardItemModel *model, int row, int column)
 quint8 cellByte(const QStandardItemModel *model, int row, int column)
 {
     return quint8(cellNumber(model, row, column) & 0xFF);
-}
-
-// A code its list does not name travels in the cell as "?<code>" (never a text of the list), so a
-// channel read and written back keeps it until a value is picked.
-QString codeText(const QStringList &list, quint8 code, int emptyCode = 0xFF)
-{
-    if (code < list.size())
-        return list.at(code);
-    return code == emptyCode ? QString() : QLatin1Char('?') + QString::number(code);
 }
 
 // A text missing from its list, an empty cell say, gives `missing`: 0xFF (position -1 in a
@@ -72,12 +64,6 @@ QByteArray nameField(const QString &text)
     }
     bytes.append(nameFieldSize - bytes.size(), '\0');
     return bytes;
-}
-
-QString nameText(QByteArray bytes)
-{
-    bytes.replace(QByteArrayView("\0", 1), QByteArrayView());
-    return QString::fromUtf8(bytes);
 }
 
 void setItemData(QStandardItemModel *model, int row, int column, const QVariant &value,
@@ -126,14 +112,14 @@ void termial::viewUpdate(int row, const channel &record)
         return;
     const bool wasBlocked = model->blockSignals(true);
     setItemData(model, row, ColChannel, int(record.channelNumber()));
-    setItemData(model, row, ColName, nameText(record.channelName()));
+    setItemData(model, row, ColName, vocabulary::nameText(record.channelName()));
     setItemData(model, row, ColVfoaFreq, uint(record.vfoaFrequency()));
     setItemData(model, row, ColVfobFreq, uint(record.vfobFrequency()));
-    setItemData(model, row, ColVfoaMode, codeText(modeList, record.vfoaMode()));
-    setItemData(model, row, ColVfobMode, codeText(modeList, record.vfobMode()));
+    setItemData(model, row, ColVfoaMode, vocabulary::codeText(modeList, record.vfoaMode()));
+    setItemData(model, row, ColVfobMode, vocabulary::codeText(modeList, record.vfobMode()));
     // No analog tone code stands for an empty cell: "0" is code 0.
-    setItemData(model, row, ColEmitYayin, codeText(yayinList, record.emitYayin(), -1));
-    setItemData(model, row, ColReceiveYayin, codeText(yayinList, record.receiveYayin(), -1));
+    setItemData(model, row, ColEmitYayin, vocabulary::codeText(yayinList, record.emitYayin(), -1));
+    setItemData(model, row, ColReceiveYayin, vocabulary::codeText(yayinList, record.receiveYayin(), -1));
     model->blockSignals(wasBlocked);
     editedRows.remove(row);
     changedRows.remove(row);
@@ -145,15 +131,15 @@ void termial::viewUpdateDmr(int row, const DMR &record)
     if (row < 0 || row >= model->rowCount())
         return;
     const bool wasBlocked = model->blockSignals(true);
-    setItemData(model, row, ColCallType, codeText(callTypeList, record.callFormat()));
+    setItemData(model, row, ColCallType, vocabulary::codeText(callTypeList, record.callFormat()));
     setItemData(model, row, ColTxCc, int(record.txCc()));
     setItemData(model, row, ColRxCc, int(record.rxCc()));
     setItemData(model, row, ColSlot, int(record.slot()));
     setItemData(model, row, ColCallId, uint(record.callId()));
     setItemData(model, row, ColOwnId, uint(record.ownId()));
-    setItemData(model, row, ColChType, codeText(chTypeList, record.chType()));
-    setItemData(model, row, ColRxCtcss, codeText(dmrYayinList, record.rxCtcss()));
-    setItemData(model, row, ColTxCtcss, codeText(dmrYayinList, record.txCtcss()));
+    setItemData(model, row, ColChType, vocabulary::codeText(chTypeList, record.chType()));
+    setItemData(model, row, ColRxCtcss, vocabulary::codeText(dmrYayinList, record.rxCtcss()));
+    setItemData(model, row, ColTxCtcss, vocabulary::codeText(dmrYayinList, record.txCtcss()));
     WLOG() << "chTypes -" << record.chType();
     setItemData(model, row, ColSqlevel, int(record.sqlevel()));
     QStandardItem *sqlevel = model->item(row, ColSqlevel);
