@@ -1,5 +1,4 @@
-// Test helpers for channel records: every field by name, field-by-field differences, and random
-// channels the table holds unchanged.
+// Test helpers for channel records: every field by name, and random channels the table holds unchanged.
 #pragma once
 
 #include "channel.h"
@@ -34,24 +33,6 @@ inline QMap<QString, QString> fields(const channel &c, const DMR &d)
     put("spkgain", d.spkgain()), put("dmodGain", d.dmodGain()), put("scrEn", d.scrEn());
     put("scrSeed1", d.scrSeed1()), put("scrSeed2", d.scrSeed2()), put("chBsMode", d.chBsMode());
     return f;
-}
-
-// Every field in which two channels differ, as "field first/second" ("" when they are the same); also
-// the DMR record's own number and the two flag bytes no file keeps.
-inline QString differences(const channel &c1, const DMR &d1, const channel &c2, const DMR &d2)
-{
-    QMap<QString, QString> f1 = fields(c1, d1), f2 = fields(c2, d2);
-    f1.insert(QStringLiteral("DMR channel"), QString::number(d1.channelNumber()));
-    f2.insert(QStringLiteral("DMR channel"), QString::number(d2.channelNumber()));
-    f1.insert(QStringLiteral("dmrexist"), QString::number(d1.dmrexist()));
-    f2.insert(QStringLiteral("dmrexist"), QString::number(d2.dmrexist()));
-    f1.insert(QStringLiteral("validat"), QString::number(d1.validat()));
-    f2.insert(QStringLiteral("validat"), QString::number(d2.validat()));
-    QStringList out;
-    for (auto it = f1.cbegin(); it != f1.cend(); ++it)
-        if (it.value() != f2.value(it.key()))
-            out << QStringLiteral("%1 %2/%3").arg(it.key(), it.value(), f2.value(it.key()));
-    return out.join(QStringLiteral(", "));
 }
 
 inline void setFrequencies(channel &c, quint32 a, quint32 b)

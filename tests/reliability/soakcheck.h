@@ -1,8 +1,8 @@
 // Soak checks: the pacing of the frames on the line.
 #pragma once
 
+#include "enginerig.h"
 #include "tools.h"
-#include "transferrig.h"
 
 #include <QList>
 #include <QSet>
