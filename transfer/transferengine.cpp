@@ -95,9 +95,9 @@ void TransferEngine::close()
     line.close();
     silentSkips = 0;
     if (writing)
-        finish(Direction::Write, End::Cancelled, Stop::LineLost);
+        finish(Direction::Write, End::Cancelled);
     if (reading)
-        finish(Direction::Read, End::Cancelled, Stop::LineLost);
+        finish(Direction::Read, End::Cancelled);
 }
 
 void TransferEngine::onLineLost(const QString &reason)
@@ -114,9 +114,10 @@ void TransferEngine::onLineLost(const QString &reason)
     emit lineLost(reason, notTransferred, ended);
 }
 
-void TransferEngine::beginRun(Run &r, const QList<quint16> &channels)
+void TransferEngine::beginRun(Run &r, const QList<quint16> &channels, const QHash<quint16, int> &framesDue)
 {
     r.channels = channels;
+    r.framesDue = framesDue;
     r.framesDone.clear();
     r.failed.clear();
     r.handled = 0;
@@ -135,16 +136,32 @@ bool TransferEngine::startWrite(const QList<channel> &channels, const QList<DMR>
     queue0x43.list = dmrs;
     sentAnalog.clear();
     sentDmr.clear();
+    writtenAnalog.clear();
+    writtenDmr.clear();
+    // A channel may come with an analog record, a DMR record or both; it is through when every frame sent
+    // for it was answered, the read-backs included.
     QList<quint16> numbers;
+    QHash<quint16, int> due;
+    const int framesPerRecord = verify ? 2 : 1;
     for (const channel &record : channels) {
-        numbers << record.channelNumber();
+        const quint16 number = record.channelNumber();
+        if (!due.contains(number))
+            numbers << number;
+        due[number] += framesPerRecord;
+        writtenAnalog << number;
         if (verify)
-            sentAnalog.insert(record.channelNumber(), record.body().mid(2));
+            sentAnalog.insert(number, record.body().mid(2));
     }
-    for (const DMR &record : dmrs)
+    for (const DMR &record : dmrs) {
+        const quint16 number = record.channelNumber();
+        if (!due.contains(number))
+            numbers << number;
+        due[number] += framesPerRecord;
+        writtenDmr << number;
         if (verify)
-            sentDmr.insert(record.channelNumber(), record.body().mid(2));
-    beginRun(writeRun, numbers);
+            sentDmr.insert(number, record.body().mid(2));
+    }
+    beginRun(writeRun, numbers, due);
     queue0x40.retry = 0;
     queue0x43.retry = 0;
     silentSkips = 0;
@@ -160,7 +177,10 @@ bool TransferEngine::startRead(const QList<quint16> &channelNumbers)
     reading = true;
     queue0x41.list = requests<channel>(channelNumbers);
     queue0x44.list = requests<DMR>(channelNumbers);
-    beginRun(readRun, channelNumbers);
+    QHash<quint16, int> due;
+    for (const quint16 number : channelNumbers)
+        due[number] += 2;
+    beginRun(readRun, channelNumbers, due);
     queue0x41.retry = 0;
     queue0x44.retry = 0;
     silentSkips = 0;
@@ -383,8 +403,9 @@ void TransferEngine::endOfQueue(quint8 command)
 void TransferEngine::startVerify()
 {
     verifyPhase = true;
-    queue0x41.list = requests<channel>(writeRun.channels);
-    queue0x44.list = requests<DMR>(writeRun.channels);
+    // Only what was written is read back.
+    queue0x41.list = requests<channel>(writtenAnalog);
+    queue0x44.list = requests<DMR>(writtenDmr);
     queue0x41.retry = 0;
     queue0x44.retry = 0;
     emit verifyStarted();
@@ -394,7 +415,9 @@ void TransferEngine::startVerify()
 
 void TransferEngine::compareWritten(quint16 number, const QByteArray &sent, const QByteArray &answer, bool dmr)
 {
-    if (sent == answer)
+    // A channel whose write went unanswered stays unanswered: what the radio holds instead is no news.
+    const auto known = writeRun.failed.constFind(number);
+    if (sent == answer || (known != writeRun.failed.cend() && known->kind == Failure::NoAnswer))
         return;
     Failure &failure = writeRun.failed[number];
     failure.kind = Failure::StoredDifferently;
@@ -428,11 +451,10 @@ QList<quint16> TransferEngine::finish(Direction direction, End how, Stop why)
     report.channels = r.channels;
     report.failed = r.failed;
     report.elapsedMs = r.clock.elapsed();
-    const int frames = report.verified ? 4 : 2;
     for (const quint16 number : std::as_const(r.channels)) {
         if (r.failed.contains(number))
             report.notTransferred << number;
-        else if (r.framesDone.value(number) >= frames)
+        else if (r.framesDone.value(number) >= r.framesDue.value(number))
             report.through << number;
         else if (how != End::Cancelled)
             report.notTransferred << number;

@@ -110,6 +110,7 @@ signals:
 private:
     struct Run {
         QList<quint16> channels;
+        QHash<quint16, int> framesDue;  // frames to be answered per channel for it to be through
         QHash<quint16, int> framesDone; // answered (or compared) frames per channel
         QMap<quint16, Failure> failed;
         QElapsedTimer clock;
@@ -117,7 +118,7 @@ private:
     };
     Run &run(Direction direction) { return direction == Direction::Write ? writeRun : readRun; }
     const Run &run(Direction direction) const { return direction == Direction::Write ? writeRun : readRun; }
-    void beginRun(Run &r, const QList<quint16> &channels);
+    void beginRun(Run &r, const QList<quint16> &channels, const QHash<quint16, int> &framesDue);
     void takeBufferedReply();
     // 0x41 and 0x44 belong to a read, or to the read-back of a verifying write.
     Direction readCommandsOwner() const;
@@ -147,6 +148,8 @@ private:
     Run readRun;
     QHash<quint16, QByteArray> sentAnalog; // what the write sent, by channel, for the read-back
     QHash<quint16, QByteArray> sentDmr;
+    QList<quint16> writtenAnalog; // the channels of the records written, in the order sent
+    QList<quint16> writtenDmr;
     int silentSkips = 0;
 };
 

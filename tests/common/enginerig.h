@@ -58,7 +58,7 @@ inline QString numbers(const QList<quint16> &list)
     return runs(out);
 }
 
-// A whole report in one line; why it ended early only for a stopped one (a cancel is the person's own).
+// A whole report in one line; why it ended early is none of a cancel's business (a cancel is the person's own).
 inline QString describe(const TransferEngine::Report &r)
 {
     QList<quint16> unanswered;
@@ -74,7 +74,7 @@ inline QString describe(const TransferEngine::Report &r)
     const char *const whys[] = {"", " (line lost)", " (silent)"};
     return QLatin1String(r.direction == TransferEngine::Direction::Write ? "write" : "read") +
            (r.verified ? " verified" : "") + ends[int(r.end)] +
-           (r.end == TransferEngine::End::Stopped ? whys[int(r.why)] : "") + ": " + numbers(r.channels) +
+           whys[int(r.why)] + ": " + numbers(r.channels) +
            "; through " + numbers(r.through) + "; unanswered " + numbers(unanswered) +
            (failed.isEmpty() ? QString() : "; differing " + failed.join(QStringLiteral(", "))) +
            "; not transferred " + numbers(r.notTransferred);

@@ -252,6 +252,25 @@ void TestEngine::verify()
     rig.sim.setOptions({});
     QVERIFY(rig.read() && !rig.write(true) && rig.waitIdle(5000));
     QCOMPARE(rig.heard.reports, QStringList{completed("read", "0-2")});
+
+    // DMR records alone are reported and read back alone. Channel 0's write goes unanswered and the radio
+    // holds something else there: it stays unanswered, not "stored differently".
+    rig.channels.clear();
+    QVERIFY(rig.transfer(
+        true,
+        [&](const QByteArray &f) {
+            const bool channel0 = channelOf(f) == 0, write = quint8(f.at(5)) == 0x43;
+            if (write && channelOf(f) == 1) {
+                DMR d = rig.sim.dmr(0);
+                d.setRxCc(quint8((d.rxCc() + 1) % 16));
+                rig.sim.setDmr(0, d);
+            }
+            return !(write && channel0);
+        },
+        true));
+    QCOMPARE(rig.wire(), QStringLiteral("43:0*4 43:1-2 44:0-2"));
+    QCOMPARE(rig.heard.reports,
+             QStringList{"write verified completed: 0-2; through 1-2; unanswered 0; not transferred 0"});
 }
 
 void TestEngine::lineLoss_data()
