@@ -142,25 +142,19 @@ bool TransferEngine::startWrite(const QList<channel> &channels, const QList<DMR>
     // for it was answered, the read-backs included.
     QList<quint16> numbers;
     QHash<quint16, int> due;
-    const int framesPerRecord = verify ? 2 : 1;
-    for (const channel &record : channels) {
-        const quint16 number = record.channelNumber();
-        if (!due.contains(number))
-            numbers << number;
-        due[number] += framesPerRecord;
-        writtenAnalog << number;
-        if (verify)
-            sentAnalog.insert(number, record.body().mid(2));
-    }
-    for (const DMR &record : dmrs) {
-        const quint16 number = record.channelNumber();
-        if (!due.contains(number))
-            numbers << number;
-        due[number] += framesPerRecord;
-        writtenDmr << number;
-        if (verify)
-            sentDmr.insert(number, record.body().mid(2));
-    }
+    const auto take = [&](const auto &records, QList<quint16> &written, QHash<quint16, QByteArray> &sent) {
+        for (const auto &record : records) {
+            const quint16 number = record.channelNumber();
+            if (!due.contains(number))
+                numbers << number;
+            due[number] += verify ? 2 : 1;
+            written << number;
+            if (verify)
+                sent.insert(number, record.body().mid(2));
+        }
+    };
+    take(channels, writtenAnalog, sentAnalog);
+    take(dmrs, writtenDmr, sentDmr);
     beginRun(writeRun, numbers, due);
     queue0x40.retry = 0;
     queue0x43.retry = 0;
