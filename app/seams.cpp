@@ -2,6 +2,8 @@
 #include "seams.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QUrl>
 
 namespace seams
 {
@@ -36,10 +38,20 @@ QString getSaveFileName(QWidget *parent, const QString &caption, const QString &
                   : QFileDialog::getSaveFileName(parent, caption, dir, filter);
 }
 
-QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter)
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                        const QStringList &places)
 {
-    return openFn ? openFn(parent, caption, dir, filter)
-                  : QFileDialog::getOpenFileName(parent, caption, dir, filter);
+    if (openFn)
+        return openFn(parent, caption, dir, filter);
+    QFileDialog dialog(parent, caption, dir, filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    QList<QUrl> sidebar = dialog.sidebarUrls();
+    for (const QString &place : places)
+        if (QFileInfo(place).isDir() && !sidebar.contains(QUrl::fromLocalFile(place)))
+            sidebar << QUrl::fromLocalFile(place);
+    dialog.setSidebarUrls(sidebar);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
 WarningFn setWarning(WarningFn fn)

@@ -3,6 +3,7 @@
 
 #include <QMessageBox>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 class QWidget;
@@ -24,7 +25,9 @@ QMessageBox::StandardButton question(QWidget *parent, const QString &title, cons
                                      QMessageBox::StandardButtons buttons,
                                      QMessageBox::StandardButton defaultButton);
 QString getSaveFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
-QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter);
+// The real dialog adds the existing folders among `places` to its sidebar.
+QString getOpenFileName(QWidget *parent, const QString &caption, const QString &dir, const QString &filter,
+                        const QStringList &places = {});
 
 // Each setter returns the previous function; an empty function restores the real dialog.
 WarningFn setWarning(WarningFn fn);

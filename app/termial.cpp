@@ -28,6 +28,7 @@ termial::termial(QWidget *parent)
     initTableView();
     initTransferUi();
     initTransferEngine();
+    safety = new SafetyNet(this);
 
     QFile progressStyle(QStringLiteral(":/style/progressbar.qss"));
     if (progressStyle.open(QIODevice::ReadOnly))

@@ -3,6 +3,7 @@
 
 #include "channel.h"
 #include "dmr.h"
+#include "safetynet.h"
 #include "tableedits.h"
 #include "transferengine.h"
 
@@ -78,6 +79,10 @@ public:
     bool isReading() const { return engine->isReading(); }
     bool isSending() const { return engine->isWriting(); }
     TransferEngine *transferEngine() const { return engine; }
+    // A write of these records, as the write button starts one (verify as ticked).
+    void startWrite(const QList<channel> &channels, const QList<DMR> &dmrs);
+    // Opens a channel file into the table as Open does, the unsaved-edits question included.
+    void openFile(const QString &fileName);
 
     // Channel files.
     QString chooseSaveFileName(QWidget *parent, const QString &filter);
@@ -249,6 +254,7 @@ private:
 
     // Undo steps and the edit actions.
     TableEdits *edits = nullptr;
+    SafetyNet *safety = nullptr;
 
     // ---- Transfer bookkeeping, row marks, status bar and the controls' state ----
     // (app/termial_transfer.cpp, app/termial_marks.cpp)

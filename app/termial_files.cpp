@@ -2,6 +2,7 @@
 #include "termial.h"
 #include "ui_termial.h"
 
+#include "backups.h"
 #include "channelfile.h"
 #include "chirpcsv.h"
 #include "log.h"
@@ -83,7 +84,12 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
 // step, and the same bookkeeping a read does (rows filled are neither edited nor changed any more).
 void termial::openBtn_clicked()
 {
-    const QString fileName = seams::getOpenFileName(this, tr("Open JSON File"), QString(), openFileFilters());
+    // The backups taken before writes are one click away.
+    openFile(seams::getOpenFileName(this, tr("Open JSON File"), QString(), openFileFilters(), {backups::folder()}));
+}
+
+void termial::openFile(const QString &fileName)
+{
     const QString shownName = QFileInfo(fileName).fileName();
     ChannelFileRecords records;
     QString reason, notes;

@@ -62,6 +62,7 @@ void termial::startLanguageLoad(const QString &fileName)
                     QGuiApplication::setLayoutDirection(QLocale(locale).textDirection());
                     ui->retranslateUi(this);
                     edits->retranslate();
+                    safety->retranslate();
                     if (statusText)
                         ui->status_bar->showMessage(statusText());
                     // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps

@@ -78,11 +78,18 @@ void termial::updateControls()
     ui->open_pushButton->setEnabled(programPage);
     // A verifying write reads back with the read commands: it and a read exclude each other. While a
     // direction runs its button stays on, as the way to cancel it.
-    ui->read_btn->setEnabled(programPage && !engine->writeVerifies());
-    ui->read_btn->setText(isReading() ? tr("正在读取..") : tr("读取"));
-    ui->send_btn->setEnabled(programPage && (isSending() || !(isReading() && ui->verify_checkBox->isChecked())));
-    ui->send_btn->setText(isSending() ? tr("发送中...") : tr("发送"));
+    // A comparison and the backup before a write are reads too, each cancelled by its own button.
+    const int purpose = isReading() ? engine->readPurpose() : -1;
+    ui->read_btn->setEnabled(programPage && !engine->writeVerifies() && purpose <= SafetyNet::IntoTable);
+    ui->read_btn->setText(purpose == SafetyNet::IntoTable ? tr("正在读取..") : tr("读取"));
+    ui->compare_btn->setEnabled(programPage && !engine->writeVerifies() && (purpose < 0 || purpose == SafetyNet::Compare));
+    ui->compare_btn->setText(purpose == SafetyNet::Compare ? tr("正在比较..") : tr("比较"));
+    ui->send_btn->setEnabled(programPage && (isSending() || purpose == SafetyNet::Backup ||
+                                             (purpose < 0 || !(ui->verify_checkBox->isChecked() ||
+                                                               ui->backup_checkBox->isChecked()))));
+    ui->send_btn->setText(isSending() ? tr("发送中...") : purpose == SafetyNet::Backup ? tr("正在备份..") : tr("发送"));
     ui->verify_checkBox->setEnabled(programPage && !isSending());
+    ui->backup_checkBox->setEnabled(programPage && !isSending() && purpose != SafetyNet::Backup);
 }
 
 void termial::showProgress()

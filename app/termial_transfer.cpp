@@ -13,10 +13,13 @@ using End = TransferEngine::End;
 
 void termial::initTransferEngine()
 {
-    connect(engine, &TransferEngine::analogRead, this,
-            [this](const channel &record) { viewUpdate(record.channelNumber(), record); });
-    connect(engine, &TransferEngine::dmrRead, this,
-            [this](const DMR &record) { viewUpdateDmr(record.channelNumber(), record); });
+    // A read for the table fills its rows; one for a comparison or a backup keeps the records aside.
+    connect(engine, &TransferEngine::analogRead, this, [this](const channel &record) {
+        engine->readPurpose() == SafetyNet::IntoTable ? viewUpdate(record.channelNumber(), record) : safety->keep(record);
+    });
+    connect(engine, &TransferEngine::dmrRead, this, [this](const DMR &record) {
+        engine->readPurpose() == SafetyNet::IntoTable ? viewUpdateDmr(record.channelNumber(), record) : safety->keep(record);
+    });
     connect(engine, &TransferEngine::frameAnswered, this, [this] {
         ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
         showProgress();
@@ -37,7 +40,11 @@ void termial::send_clicked()
         seams::warning(this, tr("警告"), tr("未连接串口!"));
         return;
     }
-    if (!isSending()) {
+    if (isReading() && engine->readPurpose() == SafetyNet::Backup) {
+        engine->cancel(Direction::Read);
+    } else if (!isSending() && ui->backup_checkBox->isChecked()) {
+        safety->writeWithBackup();
+    } else if (!isSending()) {
         // Said while the queues are built, until the write's own text (or the idle one) replaces it.
         ui->send_btn->setText(tr("正在发送.."));
         sendBtn_clicked();
@@ -56,6 +63,12 @@ void termial::sendBtn_clicked()
     QList<DMR> dmrs;
     checkedChannels(&channels);
     checkedDmrs(&dmrs);
+    startWrite(channels, dmrs);
+}
+
+void termial::startWrite(const QList<channel> &channels, const QList<DMR> &dmrs)
+{
+    const bool verify = ui->verify_checkBox->isChecked();
     if (channels.isEmpty() && dmrs.isEmpty()) {
         WLOG() << "没有选中任何行";
         return;
@@ -125,7 +138,7 @@ void termial::finishTransfer(const TransferEngine::Report &report)
         markRow(number, report.failed.contains(number) ? failureText(report.failed.value(number)) : tr("未传输"));
     if (write)
         rowsWritten(through);
-    else
+    else if (report.purpose == SafetyNet::IntoTable)
         endRowChange();
     if (report.end != End::Completed)
         ui->load_progressBar->reset();

@@ -164,11 +164,12 @@ bool TransferEngine::startWrite(const QList<channel> &channels, const QList<DMR>
     return true;
 }
 
-bool TransferEngine::startRead(const QList<quint16> &channelNumbers)
+bool TransferEngine::startRead(const QList<quint16> &channelNumbers, int readPurpose)
 {
     if (reading || (writing && verifies) || channelNumbers.isEmpty())
         return false;
     reading = true;
+    purpose = readPurpose;
     queue0x41.list = requests<channel>(channelNumbers);
     queue0x44.list = requests<DMR>(channelNumbers);
     QHash<quint16, int> due;
@@ -445,6 +446,7 @@ QList<quint16> TransferEngine::finish(Direction direction, End how, Stop why)
     report.channels = r.channels;
     report.failed = r.failed;
     report.elapsedMs = r.clock.elapsed();
+    report.purpose = write ? 0 : purpose;
     for (const quint16 number : std::as_const(r.channels)) {
         if (r.failed.contains(number))
             report.notTransferred << number;

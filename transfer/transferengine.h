@@ -57,6 +57,7 @@ public:
         QList<quint16> through;          // channels all of whose frames were answered (and matched)
         QList<quint16> notTransferred;   // failed ones, and those a stop left unfinished
         qint64 elapsedMs = 0;
+        int purpose = 0; // what the caller started a read for (startRead's purpose); 0 for a write
     };
 
     explicit TransferEngine(QObject *parent = nullptr);
@@ -71,8 +72,10 @@ public:
     // False when a write is under way, or a read while verify is asked for (the read-back needs the read
     // commands), or there is nothing to send. Analog records go first, then DMR ones.
     bool startWrite(const QList<channel> &channels, const QList<DMR> &dmrs, bool verify);
-    // False when a read or a verifying write is under way, or no channel is named.
-    bool startRead(const QList<quint16> &channelNumbers);
+    // False when a read or a verifying write is under way, or no channel is named. The purpose is the
+    // caller's (into the table, for a comparison, ...): the engine hands it back with the records and report.
+    bool startRead(const QList<quint16> &channelNumbers, int purpose = 0);
+    int readPurpose() const { return purpose; }
     void cancel(Direction direction);
 
     bool isWriting() const { return writing; }
@@ -151,6 +154,7 @@ private:
     QList<quint16> writtenAnalog; // the channels of the records written, in the order sent
     QList<quint16> writtenDmr;
     int silentSkips = 0;
+    int purpose = 0;
 };
 
 Q_DECLARE_METATYPE(TransferEngine::Report)

@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>تم العثور على &quot;%1&quot;: القناة %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>اقرأ القنوات المحددة وقارنها بالجدول؛ لا يتغير الجدول</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>قارن</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>قبل الكتابة، اقرأ هذه القنوات واحفظ نسخة احتياطية واعرض ما سيتغير</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>نسخة</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>معاينة قبل الكتابة</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>المقارنة مع جهاز الراديو</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>ستغيّر الكتابة %1 قناة، وتبقى %2 قناة دون تغيير.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 قناة تختلف عن جهاز الراديو، و%2 قناة متطابقة.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>القناة</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>الأعمدة</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>قيمة جهاز الراديو</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>القيمة الجديدة</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>قيمة الجدول</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>اكتب القنوات المتغيرة فقط</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>اكتب</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>خذ قيم جهاز الراديو</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>ضع قيم جهاز الراديو للقنوات المحددة في الجدول</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>فتح أحدث نسخة احتياطية</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>أُلغيت الكتابة: لم يكتمل النسخ الاحتياطي</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>اكتملت المقارنة: %1 قناة مختلفة، %2 متطابقة</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>لم تُحفظ النسخة الاحتياطية، ولم يُكتب شيء: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>لا توجد تغييرات للكتابة</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>لا توجد نسخ احتياطية بعد.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>مقارنة..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>نسخ احتياطي..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>تعذّر إنشاء المجلد %1</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>找到“%1”：信道 %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>读取勾选的信道并与表格比较，表格不变</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>写入前先读取这些信道、保存备份并显示将要改变的内容</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>写入前的预览</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>与电台比较</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>写入将改变 %1 个信道，%2 个信道不变。</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 个信道与电台不同，%2 个信道相同。</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>信道</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>电台的值</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>新的值</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>表格的值</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>只写入改变的信道</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>写入</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>取电台的值</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>把所选信道的电台的值放进表格</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>打开最新的备份</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>写入已取消：备份没有完成</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>比较完成：%1 个信道不同，%2 个相同</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>备份没有保存，没有写入：%1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>没有需要写入的改变</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>还没有备份。</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>正在比较..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>正在备份..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>无法创建文件夹 %1</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>Found &quot;%1&quot;: channel %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>Read the ticked channels and compare them with the table; the table is not changed</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>Before writing, read these channels, save a backup and show what will change</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Backup</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>Preview before writing</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>Comparison with the radio</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>The write changes %1 channels; %2 channels stay unchanged.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 channels differ from the radio; %2 channels are the same.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>Channel</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Columns</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>Radio&apos;s value</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>New value</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>Table&apos;s value</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>Write only the changed channels</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Write</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>Take radio&apos;s values</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>Put the radio&apos;s values of the selected channels into the table</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>Open latest backup</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>Write cancelled: the backup was not completed</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>Compared: %1 channels differ, %2 are the same</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>The backup was not saved; nothing was written: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>No changes to write</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>There are no backups yet.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>Comparing..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>Backing up..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Cannot create the folder %1</translation>
+    </message>
 </context>
 </TS>

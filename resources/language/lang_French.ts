@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>« %1 » trouvé : canal %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>Lire les canaux cochés et les comparer avec le tableau ; le tableau n&apos;est pas modifié</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Comparer</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>Avant l&apos;écriture, lire ces canaux, enregistrer une copie de sauvegarde et afficher ce qui va changer</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Copie</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>Aperçu avant l&apos;écriture</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>Comparaison avec la radio</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>L&apos;écriture modifie %1 canaux ; %2 canaux restent inchangés.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 canaux diffèrent de la radio ; %2 canaux sont identiques.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Colonnes</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>Valeur de la radio</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>Nouvelle valeur</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>Valeur du tableau</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>Écrire seulement les canaux modifiés</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Écrire</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>Prendre les valeurs de la radio</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>Mettre dans le tableau les valeurs de la radio des canaux sélectionnés</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>Ouvrir la dernière copie de sauvegarde</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>Écriture annulée : la copie de sauvegarde n&apos;a pas abouti</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>Comparaison terminée : %1 canaux différents, %2 identiques</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>La copie de sauvegarde n&apos;a pas été enregistrée ; rien n&apos;a été écrit : %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>Aucune modification à écrire</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>Il n&apos;y a pas encore de copie de sauvegarde.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>Comparaison..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>Sauvegarde..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Impossible de créer le dossier %1</translation>
+    </message>
 </context>
 </TS>

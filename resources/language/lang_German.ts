@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>„%1“ gefunden: Kanal %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>Die angekreuzten Kanäle lesen und mit der Tabelle vergleichen; die Tabelle bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Vergleich</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>Vor dem Schreiben diese Kanäle lesen, eine Sicherung speichern und zeigen, was sich ändern wird</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Sichern</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>Vorschau vor dem Schreiben</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>Vergleich mit dem Funkgerät</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>Das Schreiben ändert %1 Kanäle; %2 Kanäle bleiben unverändert.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 Kanäle weichen vom Funkgerät ab; %2 Kanäle sind gleich.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>Kanal</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Spalten</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>Wert im Funkgerät</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>Neuer Wert</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>Wert in der Tabelle</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>Nur die geänderten Kanäle schreiben</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Schreiben</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>Werte des Funkgeräts übernehmen</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>Die Werte des Funkgeräts für die ausgewählten Kanäle in die Tabelle übernehmen</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>Neueste Sicherung öffnen</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>Schreiben abgebrochen: die Sicherung wurde nicht abgeschlossen</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>Verglichen: %1 Kanäle verschieden, %2 gleich</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>Die Sicherung wurde nicht gespeichert; nichts geschrieben: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>Keine Änderungen zu schreiben</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>Es gibt noch keine Sicherung.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>Vergleiche..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>Sichere..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Der Ordner %1 kann nicht angelegt werden</translation>
+    </message>
 </context>
 </TS>

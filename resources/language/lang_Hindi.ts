@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>&quot;%1&quot; मिला: चैनल %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>चुने गए चैनल पढ़ें और तालिका से उनकी तुलना करें; तालिका नहीं बदलती</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>तुलना</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>लिखने से पहले इन चैनलों को पढ़ें, बैकअप सहेजें और दिखाएँ कि क्या बदलेगा</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>बैकअप</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>लिखने से पहले पूर्वावलोकन</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>रेडियो से तुलना</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>लिखने से %1 चैनल बदलेंगे; %2 चैनल नहीं बदलेंगे।</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 चैनल रेडियो से अलग हैं; %2 चैनल समान हैं।</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>चैनल</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>स्तंभ</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>रेडियो का मान</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>नया मान</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>तालिका का मान</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>केवल बदले गए चैनल लिखें</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>लिखें</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>रेडियो के मान लें</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>चुने गए चैनलों के रेडियो के मान तालिका में रखें</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>नवीनतम बैकअप खोलें</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>लिखना रद्द किया गया: बैकअप पूरा नहीं हुआ</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>तुलना पूरी हुई: %1 चैनल अलग, %2 समान</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>बैकअप सहेजा नहीं गया, कुछ भी नहीं लिखा गया: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>लिखने के लिए कोई बदलाव नहीं</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>अभी तक कोई बैकअप नहीं है।</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>तुलना जारी..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>बैकअप जारी..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>फ़ोल्डर %1 नहीं बनाया जा सका</translation>
+    </message>
 </context>
 </TS>

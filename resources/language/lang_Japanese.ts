@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>「%1」が見つかりました: チャンネル %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>チェックしたチャンネルを読み取り、表と比較します。表は変更されません</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>比較</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>書き込み前にこれらのチャンネルを読み取り、バックアップを保存して、変更される内容を表示します</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>バックアップ</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>書き込み前のプレビュー</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>無線機との比較</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>書き込みで %1 チャンネルが変更され、%2 チャンネルは変わりません。</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 チャンネルが無線機と異なり、%2 チャンネルが同じです。</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>チャンネル</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>列</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>無線機の値</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>新しい値</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>表の値</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>変更されたチャンネルのみ書き込む</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>書き込み</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>無線機の値を取り込む</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>選択したチャンネルの無線機の値を表に取り込みます</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>最新のバックアップを開く</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>書き込みを取り消しました: バックアップが完了しませんでした</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>比較完了: %1 チャンネルが異なり、%2 チャンネルが同じ</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>バックアップが保存されなかったため、書き込みませんでした: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>書き込む変更はありません</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>バックアップはまだありません。</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>比較中..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>バックアップ中..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>フォルダー %1 を作成できません</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>&quot;%1&quot; encontrado: canal %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>Ler os canais marcados e compará-los com a tabela; a tabela não é alterada</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>Antes de escrever, ler estes canais, guardar uma cópia de segurança e mostrar o que vai mudar</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Cópia</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>Pré-visualização antes da escrita</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>Comparação com o rádio</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>A escrita altera %1 canais; %2 canais ficam inalterados.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 canais diferem do rádio; %2 canais são iguais.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Colunas</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>Valor do rádio</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>Valor novo</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>Valor da tabela</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>Escrever apenas os canais alterados</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Escrever</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>Usar os valores do rádio</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>Colocar na tabela os valores do rádio dos canais selecionados</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>Abrir a cópia de segurança mais recente</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>Escrita cancelada: a cópia de segurança não foi concluída</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>Comparação concluída: %1 canais diferentes, %2 iguais</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>A cópia de segurança não foi guardada; nada foi escrito: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>Não há alterações para escrever</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>Ainda não há cópias de segurança.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>Comparando..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>Copiando..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Não é possível criar a pasta %1</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>Найдено «%1»: канал %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>Прочитать отмеченные каналы и сравнить с таблицей; таблица не меняется</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>Перед записью прочитать эти каналы, сохранить резервную копию и показать, что изменится</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Копия</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>Просмотр перед записью</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>Сравнение с рацией</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>Запись изменит каналов: %1; без изменений останутся: %2.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>Каналы, отличающиеся от рации: %1; совпадающие: %2.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>Канал</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Столбцы</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>Значение в рации</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>Новое значение</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>Значение в таблице</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>Записать только изменённые каналы</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Записать</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>Взять значения рации</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>Поместить в таблицу значения рации для выбранных каналов</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>Открыть последнюю резервную копию</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>Запись отменена: резервное копирование не завершено</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>Сравнение завершено: каналов с отличиями %1, без отличий %2</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>Резервная копия не сохранена, запись не выполнена: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>Нет изменений для записи</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>Резервных копий пока нет.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>Сравниваю..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>Копирую..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>Не удаётся создать папку %1</translation>
+    </message>
 </context>
 </TS>

@@ -405,5 +405,109 @@
         <source>找到“%1”：信道 %2</source>
         <translation>«%1» encontrado: canal %2</translation>
     </message>
+    <message>
+        <source>读取勾选的信道并与表格比较，表格不变</source>
+        <translation>Leer los canales marcados y compararlos con la tabla; la tabla no cambia</translation>
+    </message>
+    <message>
+        <source>比较</source>
+        <translation>Comparar</translation>
+    </message>
+    <message>
+        <source>写入前先读取这些信道、保存备份并显示将要改变的内容</source>
+        <translation>Antes de escribir, leer estos canales, guardar una copia de seguridad y mostrar lo que va a cambiar</translation>
+    </message>
+    <message>
+        <source>备份</source>
+        <translation>Copia</translation>
+    </message>
+    <message>
+        <source>写入前的预览</source>
+        <translation>Vista previa antes de escribir</translation>
+    </message>
+    <message>
+        <source>与电台比较</source>
+        <translation>Comparación con la radio</translation>
+    </message>
+    <message>
+        <source>写入将改变 %1 个信道，%2 个信道不变。</source>
+        <translation>La escritura cambia %1 canales; %2 canales no cambian.</translation>
+    </message>
+    <message>
+        <source>%1 个信道与电台不同，%2 个信道相同。</source>
+        <translation>%1 canales difieren de la radio; %2 canales son iguales.</translation>
+    </message>
+    <message>
+        <source>信道</source>
+        <translation>Canal</translation>
+    </message>
+    <message>
+        <source>列</source>
+        <translation>Columnas</translation>
+    </message>
+    <message>
+        <source>电台的值</source>
+        <translation>Valor de la radio</translation>
+    </message>
+    <message>
+        <source>新的值</source>
+        <translation>Valor nuevo</translation>
+    </message>
+    <message>
+        <source>表格的值</source>
+        <translation>Valor de la tabla</translation>
+    </message>
+    <message>
+        <source>只写入改变的信道</source>
+        <translation>Escribir solo los canales modificados</translation>
+    </message>
+    <message>
+        <source>写入</source>
+        <translation>Escribir</translation>
+    </message>
+    <message>
+        <source>取电台的值</source>
+        <translation>Tomar los valores de la radio</translation>
+    </message>
+    <message>
+        <source>把所选信道的电台的值放进表格</source>
+        <translation>Poner en la tabla los valores de la radio de los canales seleccionados</translation>
+    </message>
+    <message>
+        <source>打开最新的备份</source>
+        <translation>Abrir la última copia de seguridad</translation>
+    </message>
+    <message>
+        <source>写入已取消：备份没有完成</source>
+        <translation>Escritura cancelada: la copia de seguridad no se completó</translation>
+    </message>
+    <message>
+        <source>比较完成：%1 个信道不同，%2 个相同</source>
+        <translation>Comparación terminada: %1 canales distintos, %2 iguales</translation>
+    </message>
+    <message>
+        <source>备份没有保存，没有写入：%1</source>
+        <translation>La copia de seguridad no se guardó; no se escribió nada: %1</translation>
+    </message>
+    <message>
+        <source>没有需要写入的改变</source>
+        <translation>No hay cambios que escribir</translation>
+    </message>
+    <message>
+        <source>还没有备份。</source>
+        <translation>Todavía no hay copias de seguridad.</translation>
+    </message>
+    <message>
+        <source>正在比较..</source>
+        <translation>Comparando..</translation>
+    </message>
+    <message>
+        <source>正在备份..</source>
+        <translation>Copiando..</translation>
+    </message>
+    <message>
+        <source>无法创建文件夹 %1</source>
+        <translation>No se puede crear la carpeta %1</translation>
+    </message>
 </context>
 </TS>
