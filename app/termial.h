@@ -86,8 +86,6 @@ public:
 
     // Channel files.
     QString chooseSaveFileName(QWidget *parent, const QString &filter);
-    // Writes through QSaveFile: the previous file survives any failure; errorString gets the reason.
-    bool writeJsonFile(const QJsonObject &object, const QString &fileName, QString *errorString = nullptr);
     // Asks for a name (".json" added when it has none) and writes the records; true when written.
     bool saveChannels(const QList<channel> &channels, const QList<DMR> &dmrs);
     // Before rows edited since the last save, open or read are replaced or dropped: asks Save, Discard or
@@ -96,11 +94,6 @@ public:
     // Channel files come as JSON or, by their extension, as CHIRP CSV.
     static QString saveFileFilters();
     static QString openFileFilters();
-    static bool isCsvFile(const QString &fileName);
-    // A file's records, or false with the reason a person reads (none when no file was chosen); notes
-    // say what was left out or changed on the way.
-    bool readJsonRecords(const QString &fileName, ChannelFileRecords *records, QString *reason, QString *notes);
-    bool readCsvRecords(const QString &fileName, ChannelFileRecords *records, QString *reason, QString *notes);
 
     // The status line says what just happened; a language switch says it again in the new language.
     void showStatus(std::function<QString()> text);

@@ -2,19 +2,15 @@
 #include "termial.h"
 #include "ui_termial.h"
 
+#include "anyformat.h"
 #include "backups.h"
-#include "channelfile.h"
-#include "chirpcsv.h"
 #include "log.h"
 #include "seams.h"
 #include "tablecolumns.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QFile>
 #include <QFileInfo>
-#include <QJsonDocument>
-#include <QJsonParseError>
 #include <QStandardItemModel>
 
 #include <algorithm>
@@ -54,25 +50,14 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
 
     QString reason;
     qsizetype saved = 0;
-    bool written = false;
-    if (isCsvFile(fileName)) {
-        QList<CsvChannel> lines;
-        for (const channel &record : channels)
-            lines.append(csvChannel(record));
-        saved = lines.size();
-        written = writeChannelFile(fileName, chirpCsvText(lines), &reason, false);
-    } else {
-        const QJsonObject object = channelFileObject(channels, dmrs);
-        saved = object.size();
-        written = writeJsonFile(object, fileName, &reason);
-    }
+    const bool written = saveChannelFile(fileName, channels, dmrs, &saved, &reason);
     if (!written) {
         WLOG() << "保存失败";
         seams::warning(this, tr("警告"), tr("文件没有保存：%1").arg(reason));
         return false;
     }
     // A CSV file carries columns 2 to 8 only: an edited DMR cell would not be in it.
-    if (!isCsvFile(fileName))
+    if (!isCsvFileName(fileName))
         for (const channel &record : channels)
             editedRows.remove(record.channelNumber());
     const QString shownName = QFileInfo(fileName).fileName();
@@ -93,9 +78,7 @@ void termial::openFile(const QString &fileName)
     const QString shownName = QFileInfo(fileName).fileName();
     ChannelFileRecords records;
     QString reason, notes;
-    const bool read = isCsvFile(fileName) ? readCsvRecords(fileName, &records, &reason, &notes)
-                                          : readJsonRecords(fileName, &records, &reason, &notes);
-    if (!read) {
+    if (!openChannelFile(fileName, &records, &reason, &notes)) {
         // A cancelled dialog gives no name and no reason: nothing to report.
         if (!reason.isEmpty())
             seams::warning(this, tr("警告"), tr("无法打开 %1：%2").arg(shownName, reason));
@@ -130,69 +113,6 @@ void termial::openFile(const QString &fileName)
         seams::warning(this, tr("警告"), notes);
 }
 
-bool termial::readJsonRecords(const QString &fileName, ChannelFileRecords *records, QString *reason,
-                              QString *notes)
-{
-    const QString shownName = QFileInfo(fileName).fileName();
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        WLOG() << "文件打开失败";
-        if (!fileName.isEmpty())
-            *reason = file.errorString();
-        return false;
-    }
-    const QByteArray text = file.readAll();
-    file.close();
-
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
-    if (error.error != QJsonParseError::NoError) {
-        WLOG() << "json转化失败\n\t" << error.errorString();
-        *reason = tr("不是 JSON 文本（%1）").arg(error.errorString());
-        return false;
-    }
-    if (!document.isObject()) {
-        *reason = tr("不是信道文件");
-        return false;
-    }
-    *records = parseChannelFile(document);
-    if (!records->skipped.isEmpty()) {
-        // A box cannot show a hundred thousand keys; the first ones say what is wrong.
-        constexpr int shownKeys = 20;
-        QString keys = records->skipped.mid(0, shownKeys).join(QLatin1String(", "));
-        if (records->skipped.size() > shownKeys)
-            keys += QLatin1String(", …");
-        *notes = tr("%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
-                     .arg(shownName, QString::number(records->skipped.size()), keys);
-    }
-    return true;
-}
-
-// A CSV line sets columns 2 to 8 of its Location's row; the DMR columns, the kept bytes and the ticks stay.
-bool termial::readCsvRecords(const QString &fileName, ChannelFileRecords *records, QString *reason,
-                             QString *notes)
-{
-    CsvImport csv;
-    if (!readChirpCsvFile(fileName, &csv, reason)) {
-        WLOG() << "文件打开失败";
-        return false;
-    }
-    if (csv.error != CsvError::None) {
-        *reason = csvErrorText(csv.error);
-        return false;
-    }
-    for (const CsvChannel &c : std::as_const(csv.channels))
-        records->channels.append(csvRecord(c));
-    QStringList lines;
-    for (auto note = csv.notes.cbegin(); note != csv.notes.cend(); ++note) {
-        const QList<quint16> numbers(note.value().cbegin(), note.value().cend());
-        lines << csvNoteText(note.key(), compactChannelList(numbers));
-    }
-    if (!lines.isEmpty())
-        *notes = QFileInfo(fileName).fileName() + QLatin1Char('\n') + lines.join(QLatin1Char('\n'));
-    return true;
-}
-
 // The JSON filter's text is the one the program has always offered; on Open one filter shows both
 // formats at once.
 QString termial::saveFileFilters()
@@ -206,19 +126,9 @@ QString termial::openFileFilters()
            tr("CHIRP CSV (*.csv)");
 }
 
-bool termial::isCsvFile(const QString &fileName)
-{
-    return QFileInfo(fileName).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0;
-}
-
 QString termial::chooseSaveFileName(QWidget *parent, const QString &filter)
 {
     return seams::getSaveFileName(parent, tr("保存文件"), QString(), filter);
-}
-
-bool termial::writeJsonFile(const QJsonObject &object, const QString &fileName, QString *errorString)
-{
-    return writeChannelFile(fileName, channelFileText(object), errorString);
 }
 
 // Only a person's edits count: they arrive as value changes of a cell. Rows filled from the radio or a

@@ -50,21 +50,6 @@ template <typename Record> QList<Record> requests(const QList<quint16> &numbers)
 
 } // namespace
 
-QString compactChannelList(QList<quint16> numbers)
-{
-    std::sort(numbers.begin(), numbers.end());
-    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
-    QStringList parts;
-    for (qsizetype i = 0; i < numbers.size();) {
-        qsizetype j = i;
-        while (j + 1 < numbers.size() && numbers[j + 1] == numbers[j] + 1)
-            ++j;
-        parts << (j == i ? QString::number(numbers[i]) : QStringLiteral("%1-%2").arg(numbers[i]).arg(numbers[j]));
-        i = j + 1;
-    }
-    return parts.join(QStringLiteral(", "));
-}
-
 TransferEngine::TransferEngine(QObject *parent)
     : QObject(parent), queue0x40(wire::kWriteAnalog, &SerialPort::takeFirst40ListWrite),
       queue0x41(wire::kReadAnalog, &SerialPort::takeFirst41ListWrite),

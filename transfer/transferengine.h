@@ -2,6 +2,7 @@
 #pragma once
 
 #include "channel.h"
+#include "channellist.h"
 #include "dmr.h"
 #include "link.h"
 #include "serialport.h"
@@ -29,9 +30,6 @@ template <typename Record> struct CommandQueue {
     QTimer timer;
     int retry = 0; // resends already made of the frame in flight
 };
-
-// Channel numbers as a person reads them, "3, 7-9, 12": sorted, duplicates dropped, runs joined.
-QString compactChannelList(QList<quint16> numbers);
 
 class TransferEngine : public QObject
 {
