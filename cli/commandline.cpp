@@ -427,7 +427,7 @@ void Session::progress(const QString &verb, int done, int total)
             << '%' << (done == total ? "\n" : "");
     } else {
         // A log gets a line at each tenth.
-        if (percent / 10 == lastShown / 10)
+        if (lastShown >= 0 && percent / 10 == lastShown / 10)
             return;
         err << verb << ": " << (percent / 10 * 10) << "%\n";
     }

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QFile>
+#include <QLoggingCategory>
 #include <QTextStream>
 #include <QTranslator>
 
@@ -19,6 +20,9 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("control-terminal-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(TERMIAL_VERSION));
+
+    // The engine's debug log is for developers; QT_LOGGING_RULES="default.debug=true" brings it back.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 
     // The texts this tool shares with the window come in the window's English.
     QTranslator english;
