@@ -106,6 +106,9 @@ private:
     // Reads numbers; the records of the channels read completely land in the maps.
     TransferEngine::Report readRadio(const QList<quint16> &numbers, QMap<quint16, channel> *analog,
                                      QMap<quint16, DMR> *dmr);
+    // Reads the channels of the file's records, and notes what became of each.
+    TransferEngine::Report readChannelsOf(const QList<channel> &records, QMap<quint16, channel> *analog,
+                                          QMap<quint16, DMR> *dmr);
     bool stopped(const TransferEngine::Report &report);
     void noteTransfer(const TransferEngine::Report &report);
     void compareWithRadio(const QList<channel> &analog, const QList<DMR> &dmr, const QMap<quint16, channel> &radioAnalog,
@@ -536,6 +539,17 @@ void Session::compareWithRadio(const QList<channel> &analog, const QList<DMR> &d
     }
 }
 
+TransferEngine::Report Session::readChannelsOf(const QList<channel> &records, QMap<quint16, channel> *analog,
+                                               QMap<quint16, DMR> *dmr)
+{
+    QList<quint16> numbers;
+    for (const channel &c : records)
+        numbers << c.channelNumber();
+    const TransferEngine::Report report = readRadio(numbers, analog, dmr);
+    noteTransfer(report);
+    return report;
+}
+
 int Session::read()
 {
     QList<quint16> numbers;
@@ -572,13 +586,9 @@ int Session::write()
         return LineDown;
 
     if (dryRun || onlyChanged || !backup.isEmpty()) {
-        QList<quint16> numbers;
-        for (const channel &c : std::as_const(analog))
-            numbers << c.channelNumber();
         QMap<quint16, channel> radioAnalog;
         QMap<quint16, DMR> radioDmr;
-        const TransferEngine::Report before = readRadio(numbers, &radioAnalog, &radioDmr);
-        noteTransfer(before);
+        const TransferEngine::Report before = readChannelsOf(analog, &radioAnalog, &radioDmr);
         if (stopped(before))
             return LineDown;
         if (!backup.isEmpty()) {
@@ -632,14 +642,9 @@ int Session::compare(bool showValues)
         return Usage;
     if (!openPort())
         return LineDown;
-    QList<quint16> numbers;
-    for (const channel &c : std::as_const(analog))
-        numbers << c.channelNumber();
     QMap<quint16, channel> radioAnalog;
     QMap<quint16, DMR> radioDmr;
-    const TransferEngine::Report report = readRadio(numbers, &radioAnalog, &radioDmr);
-    noteTransfer(report);
-    if (stopped(report))
+    if (stopped(readChannelsOf(analog, &radioAnalog, &radioDmr)))
         return LineDown;
     compareWithRadio(analog, dmr, radioAnalog, radioDmr);
     printOutcomes(showValues ? QStringLiteral("diff") : QStringLiteral("verify"), showValues);
