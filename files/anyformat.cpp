@@ -15,11 +15,6 @@
 namespace
 {
 
-QString tr(const char *source)
-{
-    return QCoreApplication::translate("termial", source);
-}
-
 bool openJson(const QString &fileName, ChannelFileRecords *records, QString *reason, QString *notes)
 {
     QFile file(fileName);
@@ -36,11 +31,11 @@ bool openJson(const QString &fileName, ChannelFileRecords *records, QString *rea
     const QJsonDocument document = QJsonDocument::fromJson(text, &error);
     if (error.error != QJsonParseError::NoError) {
         WLOG() << "json转化失败\n\t" << error.errorString();
-        *reason = tr("不是 JSON 文本（%1）").arg(error.errorString());
+        *reason = QCoreApplication::translate("termial", "不是 JSON 文本（%1）").arg(error.errorString());
         return false;
     }
     if (!document.isObject()) {
-        *reason = tr("不是信道文件");
+        *reason = QCoreApplication::translate("termial", "不是信道文件");
         return false;
     }
     *records = parseChannelFile(document);
@@ -50,7 +45,7 @@ bool openJson(const QString &fileName, ChannelFileRecords *records, QString *rea
         QString keys = records->skipped.mid(0, shownKeys).join(QLatin1String(", "));
         if (records->skipped.size() > shownKeys)
             keys += QLatin1String(", …");
-        *notes = tr("%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
+        *notes = QCoreApplication::translate("termial", "%1 中有 %2 个条目没有载入：它们的键不是其信道号，或信道号不在 0~999 之内。\n%3")
                      .arg(QFileInfo(fileName).fileName(), QString::number(records->skipped.size()), keys);
     }
     return true;
