@@ -66,6 +66,19 @@ void restoreRow(QStandardItemModel *model, int row, const QByteArray &state)
     model->blockSignals(wasBlocked);
 }
 
+// Contiguous runs of ascending rows, as first and last.
+QList<QPair<int, int>> rowRuns(const QList<int> &rows)
+{
+    QList<QPair<int, int>> runs;
+    for (int row : rows) {
+        if (!runs.isEmpty() && runs.last().second + 1 == row)
+            runs.last().second = row;
+        else if (runs.isEmpty() || runs.last().second != row)
+            runs.append({row, row});
+    }
+    return runs;
+}
+
 RowCommand::RowCommand(const QString &text, QStandardItemModel *model, QList<Change> changes,
                        Restored restored)
     : QUndoCommand(text), model(model), rowChanges(std::move(changes)), restored(std::move(restored))

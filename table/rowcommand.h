@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QPair>
 #include <QUndoCommand>
 
 #include <functional>
@@ -15,6 +16,9 @@ class QStandardItemModel;
 QByteArray captureRow(const QStandardItemModel *model, int row);
 // Puts a captured row back with the model's signals blocked; the caller announces it.
 void restoreRow(QStandardItemModel *model, int row, const QByteArray &state);
+
+// Contiguous runs of ascending rows, as first and last.
+QList<QPair<int, int>> rowRuns(const QList<int> &rows);
 
 class RowCommand : public QUndoCommand
 {

@@ -1,5 +1,5 @@
 // The channel table's edit habits: whole-row undo steps, copy, cut and paste as tab-separated text,
-// Delete, Clear rows and find.
+// Delete, Clear rows and find (arranging rows is in tablearrange.cpp).
 #include "tableedits.h"
 
 #include "rowcommand.h"
@@ -78,19 +78,6 @@ QVariant pasteValue(int column, const QString &text, bool *ok)
     }
 }
 
-// Contiguous runs of ascending rows, as first and last.
-QList<QPair<int, int>> rowRuns(const QList<int> &rows)
-{
-    QList<QPair<int, int>> runs;
-    for (int row : rows) {
-        if (!runs.isEmpty() && runs.last().second + 1 == row)
-            runs.last().second = row;
-        else if (runs.isEmpty() || runs.last().second != row)
-            runs.append({row, row});
-    }
-    return runs;
-}
-
 } // namespace
 
 TableEdits::TableEdits(QStandardItemModel *model, QTableView *view, Hooks hooks, QObject *parent)
@@ -126,6 +113,21 @@ TableEdits::TableEdits(QStandardItemModel *model, QTableView *view, Hooks hooks,
     add(&deleteAction, [this] { deleteCells(); }, {QKeySequence(Qt::Key_Delete)});
     add(&clearRowsAction, [this] { clearRows(); }, {});
     separator();
+    add(&moveUpAction, [this] { moveRows(-1); }, {QKeySequence(Qt::ALT | Qt::Key_Up)});
+    add(&moveDownAction, [this] { moveRows(1); }, {QKeySequence(Qt::ALT | Qt::Key_Down)});
+    add(&insertRowAction, [this] { insertRow(); }, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
+    add(&removeRowAction, [this] { removeRows(); }, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
+    add(&sortByFrequencyAction, [this] { sortRows(ColVfoaFreq); }, {});
+    add(&sortByNameAction, [this] { sortRows(ColName); }, {});
+    add(&fillDownAction, [this] { fillDown(); }, {QKeySequence(Qt::CTRL | Qt::Key_D)});
+    moveUpAction->setObjectName(QStringLiteral("moveUpAction"));
+    moveDownAction->setObjectName(QStringLiteral("moveDownAction"));
+    insertRowAction->setObjectName(QStringLiteral("insertRowAction"));
+    removeRowAction->setObjectName(QStringLiteral("removeRowAction"));
+    sortByFrequencyAction->setObjectName(QStringLiteral("sortByFrequencyAction"));
+    sortByNameAction->setObjectName(QStringLiteral("sortByNameAction"));
+    fillDownAction->setObjectName(QStringLiteral("fillDownAction"));
+    separator();
     add(&tickChangedAction, [this] { this->hooks.tickChangedRows(); }, {QKeySequence(Qt::CTRL | Qt::Key_E)});
     add(&findAction, [this] { findRow(); }, {QKeySequence(Qt::CTRL | Qt::Key_F)});
     add(&findNextAction, [this] { findNextRow(); }, {QKeySequence(Qt::Key_F3)});
@@ -149,6 +151,13 @@ void TableEdits::retranslate()
     tickChangedAction->setText(tr("勾选修改过的行"));
     findAction->setText(tr("查找…"));
     findNextAction->setText(tr("查找下一个"));
+    moveUpAction->setText(tr("上移"));
+    moveDownAction->setText(tr("下移"));
+    insertRowAction->setText(tr("插入行"));
+    removeRowAction->setText(tr("移除行"));
+    sortByFrequencyAction->setText(tr("按频率排序"));
+    sortByNameAction->setText(tr("按名称排序"));
+    fillDownAction->setText(tr("向下填充"));
 }
 
 // Every announced change of columns 1 to 18 joins the open step; its rows' states before it are the

@@ -1,4 +1,5 @@
-// The channel table's edit habits: undo steps of whole rows, copy, cut and paste, Delete, Clear rows, find.
+// The channel table's edit habits: undo steps of whole rows, copy, cut and paste, Delete, Clear rows, find,
+// and arranging rows (move, insert, remove, sort, fill down).
 #pragma once
 
 #include <QCoreApplication>
@@ -54,6 +55,14 @@ public:
     void findRow();
     void findNextRow();
 
+    // Arranging rows (table/tablearrange.cpp). Each works on the rows the selection touches, or the current
+    // row, and is one undo step; the channel number stays with its row, everything else moves.
+    void moveRows(int by);
+    void insertRow();
+    void removeRows();
+    void sortRows(int column);
+    void fillDown();
+
 private:
     // Ends the step that gathers a person's edits, if one is open.
     void closeEditStep();
@@ -66,6 +75,12 @@ private:
     void writeCells(const QMap<QPair<int, int>, QVariant> &cells);
     void announceRows(const QList<int> &rows, int firstColumn, int lastColumn);
     int findFrom(int row);
+    QList<int> selectedRows() const;
+    bool isEmptyRow(int row) const;
+    // Puts each state into its row (channel numbers kept) as one undo step named text; only rows whose
+    // contents differ count as changed.
+    void placeRows(const QString &text, const QMap<int, QByteArray> &states);
+    void selectRows(const QList<int> &rows, int currentRow);
 
     QStandardItemModel *model;
     QTableView *view;
@@ -91,4 +106,11 @@ private:
     QAction *tickChangedAction = nullptr;
     QAction *findAction = nullptr;
     QAction *findNextAction = nullptr;
+    QAction *moveUpAction = nullptr;
+    QAction *moveDownAction = nullptr;
+    QAction *insertRowAction = nullptr;
+    QAction *removeRowAction = nullptr;
+    QAction *sortByFrequencyAction = nullptr;
+    QAction *sortByNameAction = nullptr;
+    QAction *fillDownAction = nullptr;
 };

@@ -1,10 +1,12 @@
-// The table's edit habits: undo and redo, copy and paste, Delete and Clear rows, ticking changed rows, find.
+// The table's edit habits: undo and redo, copy and paste, Delete and Clear rows, ticking changed rows, find,
+// arranging rows.
 #include "termial.h"
 #include "ui_termial.h"
 
 #include "rowcommand.h"
 #include "table/tablecolumns.h"
 #include "tests/common/person.h"
+#include "tests/common/records.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,8 +18,8 @@
 #include <QUndoStack>
 #include <QtTest>
 
-// Chooses an entry of the view's real context menu with a click, as a person does; source is its text
-// before translation.
+// Chooses an entry of the view's real context menu with a click, as a person does; source is its object
+// name or its text before translation.
 static void chooseFromMenu(QTableView *view, const char *source)
 {
     bool chosen = false;
@@ -25,7 +27,8 @@ static void chooseFromMenu(QTableView *view, const char *source)
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         for (QAction *action : menu->actions())
-            if (action->text() == QCoreApplication::translate("termial", source)) {
+            if (action->objectName() == QLatin1String(source) ||
+                action->text() == QCoreApplication::translate("termial", source)) {
                 QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
                 chosen = true;
                 return;
@@ -54,6 +57,8 @@ private slots:
     void copyPaste();
     void deleteAndClearRows();
     void tickChangedAndFind();
+    void moveInsertRemove();
+    void sortAndFillDown();
 
 private:
     QVariant cell(int row, int column) const { return model->index(row, column).data(); }
@@ -79,6 +84,63 @@ private:
         dmr.setDmodGain(9);
         dmr.setScrSeed1(0x12);
         w->viewUpdateDmr(row, dmr);
+    }
+
+    // A channel as a read leaves it, told apart by its name, frequency and DMR bytes.
+    void fillChannel(int row, const char *name, quint32 hertz)
+    {
+        const termial::RowChangeScope read(w.get(), QStringLiteral("read"));
+        channel analog;
+        analog.setChannelHigh(quint8(row >> 8)), analog.setChannelLow(quint8(row));
+        analog.setChannelName(name);
+        records::setFrequencies(analog, hertz, hertz);
+        w->viewUpdate(row, analog);
+        DMR dmr;
+        dmr.setCallId(quint32(row) + 1), dmr.setDmodGain(quint8(row));
+        w->viewUpdateDmr(row, dmr);
+    }
+    // All a row sends to the radio but its channel number.
+    QByteArray contents(int row) const
+    {
+        channel analog = w->rowToChannel(row);
+        DMR dmr = w->rowToDmr(row);
+        analog.setChannelHigh(0), analog.setChannelLow(0), dmr.setChannelHigh(0), dmr.setChannelLow(0);
+        return analog.body() + dmr.body();
+    }
+    QList<int> selectedRowList() const
+    {
+        QList<int> rows;
+        for (const QModelIndex &index : view->selectionModel()->selectedIndexes())
+            if (!rows.contains(index.row()))
+                rows.append(index.row());
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+    // One action as one undo step: rows from first on then hold what the rows in from held (-1: an empty
+    // row), the selection covers the rows selected; Ctrl+Z puts every row back whole, Ctrl+Y again.
+    void arranged(const std::function<void()> &act, int first, const QList<int> &from, const QList<int> &selected)
+    {
+        QMap<int, QByteArray> before, was;
+        for (int row = qMax(0, first - 2); row < first + from.size() + 2; ++row)
+            before.insert(row, captureRow(model, row)), was.insert(row, contents(row));
+        const int steps = w->undoStack()->count();
+        act();
+        QCOMPARE(w->undoStack()->count(), steps + 1);
+        QMap<int, QByteArray> after;
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            const int i = it.key() - first;
+            const int source = i >= 0 && i < from.size() ? from.at(i) : it.key();
+            QCOMPARE(contents(it.key()), source < 0 ? contents(500) : was.value(source));
+            after.insert(it.key(), captureRow(model, it.key()));
+        }
+        QCOMPARE(selectedRowList(), selected);
+        QCOMPARE(view->currentIndex().row(), selected.first());
+        pressKey(view, Qt::Key_Z, Qt::ControlModifier);
+        for (auto it = before.cbegin(); it != before.cend(); ++it)
+            QVERIFY(captureRow(model, it.key()) == it.value());
+        pressKey(view, Qt::Key_Y, Qt::ControlModifier);
+        for (auto it = after.cbegin(); it != after.cend(); ++it)
+            QVERIFY(captureRow(model, it.key()) == it.value());
     }
 
     std::unique_ptr<termial> w;
@@ -260,6 +322,90 @@ void TestEdit::tickChangedAndFind()
     view->setCurrentIndex(model->index(2, ColName));
     pressKey(view, Qt::Key_F3);
     QCOMPARE(status(), windowText("找到“%1”：信道 %2").arg(QStringLiteral("438.5")).arg(3));
+}
+
+void TestEdit::moveInsertRemove()
+{
+    const char *names[] = {"A", "B", "C", "D", "E", "F"};
+    for (int row = 0; row < 6; ++row)
+        fillChannel(row, names[row], 145000000u + quint32(row) * 12500u);
+    fillChannel(8, "G", 430000000u);
+    fillChannel(999, "Z", 440000000u);
+    const auto status = [this] { return w->form()->status_bar->currentMessage(); };
+
+    // A block of cells moves with its rows, the selection with it; the rows count as changed.
+    selectCells(2, ColName, 3, ColVfoaFreq);
+    arranged([this] { pressKey(view, Qt::Key_Up, Qt::AltModifier); }, 1, {2, 3, 1}, {1, 2});
+    QCOMPARE(w->changedRowList(), QList<int>({1, 2, 3}));
+    QCOMPARE(model->index(1, ColChannel).data(), QVariant(1));
+    arranged([this] { chooseFromMenu(view, "moveDownAction"); }, 1, {3, 1, 2}, {2, 3});
+    // At the edge nothing moves and the status line says why.
+    selectCells(0, ColName, 0, ColName);
+    const int steps = w->undoStack()->count();
+    pressKey(view, Qt::Key_Up, Qt::AltModifier);
+    QCOMPARE(status(), windowText("选中的行已在最上面。"));
+    QCOMPARE(w->undoStack()->count(), steps);
+
+    // Insert pushes rows 2-5 down into the empty row 6.
+    selectCells(2, ColName, 2, ColName);
+    arranged([this] { pressKey(view, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier); }, 2,
+             {-1, 2, 3, 4, 5}, {2});
+    // 0 A, 1 B, 2 -, 3 C, 4 D, 5 E, 6 F, 7 -, 8 G. Removing rows 0 and 4: each run pulls up the rows below
+    // it as far as the next empty row.
+    selectCells(0, ColName, 0, ColName);
+    view->selectionModel()->select(model->index(4, ColVfoaMode), QItemSelectionModel::Select);
+    arranged([this] { pressKey(view, Qt::Key_Minus, Qt::ControlModifier); }, 0, {1, -1, 2, 3, 5, 6, -1, 7, 8},
+             {0});
+    // No empty row below: nothing is inserted, and the status line says why.
+    selectCells(999, ColName, 999, ColName);
+    pressKey(view, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(status(), windowText("信道 %1 及以下没有空行：没有插入。").arg(999));
+    QCOMPARE(w->undoStack()->count(), steps + 2);
+}
+
+void TestEdit::sortAndFillDown()
+{
+    fillChannel(10, "beta", 146500000u);
+    fillChannel(11, "Alpha", 438500000u);
+    fillChannel(12, "gamma", 145000000u);
+    fillChannel(14, "alpha", 438500000u);
+    fillChannel(15, "Delta", 150000000u);
+    model->setData(model->index(15, ColVfoaFreq), QVariant());
+    QCoreApplication::processEvents(); // the edit's own step closes
+    // Ascending, equal values in their order, a row without the value next, an empty row last.
+    selectCells(10, ColCheck, 15, ColSqlevel);
+    arranged([this] { chooseFromMenu(view, "sortByFrequencyAction"); }, 10, {12, 10, 11, 14, 15, 13},
+             {10, 11, 12, 13, 14, 15});
+    arranged([this] { chooseFromMenu(view, "sortByNameAction"); }, 10, {12, 13, 11, 14, 10, 15},
+             {10, 11, 12, 13, 14, 15});
+
+    // Fill down: the mode opens row 21's DMR cells for the call ID; row 22 keeps its mode, so its call ID
+    // cell stays closed and is skipped.
+    fillRow(20);
+    fillChannel(22, "X", 145000000u);
+    const auto texts = [this](int row) {
+        QStringList out;
+        for (int column = ColChannel; column < ColumnCount; ++column)
+            out << cell(row, column).toString();
+        return out;
+    };
+    QStringList expected = texts(21);
+    for (int column : {ColName, ColVfoaFreq, ColVfobFreq, ColVfoaMode, ColCallId})
+        expected[column - ColChannel] = texts(20).at(column - ColChannel);
+    const QStringList unchanged = texts(22);
+    selectCells(20, ColName, 21, ColVfoaMode);
+    view->selectionModel()->select(QItemSelection(model->index(20, ColCallId), model->index(22, ColCallId)),
+                                   QItemSelectionModel::Select);
+    const int steps = w->undoStack()->count();
+    pressKey(view, Qt::Key_D, Qt::ControlModifier);
+    QCOMPARE(texts(21), expected);
+    QCOMPARE(texts(22), unchanged);
+    QCOMPARE(selectedRowList(), QList<int>({20, 21, 22}));
+    QCOMPARE(w->undoStack()->count(), steps + 1);
+    pressKey(view, Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(texts(21).mid(1), QStringList(ColumnCount - 2));
+    pressKey(view, Qt::Key_Y, Qt::ControlModifier);
+    QCOMPARE(texts(21), expected);
 }
 
 QTEST_MAIN(TestEdit)
