@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>تعذّر إنشاء المجلد %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>الصفوف المحددة في الأعلى بالفعل.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>الصفوف المحددة في الأسفل بالفعل.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>نقل لأعلى</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>نقل لأسفل</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>لا يوجد صف فارغ من القناة %1 فما بعدها: لم يُدرج شيء.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>إدراج صف</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>إزالة الصفوف</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>فرز حسب الاسم</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>فرز حسب التردد</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>تعبئة لأسفل</translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>无法创建文件夹 %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>选中的行已在最上面。</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>选中的行已在最下面。</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>上移</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>下移</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>信道 %1 及以下没有空行：没有插入。</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>插入行</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>移除行</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>按名称排序</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>按频率排序</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>向下填充</translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>Cannot create the folder %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>The selected rows are already at the top.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>The selected rows are already at the bottom.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Move up</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Move down</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>No empty row from channel %1 down: nothing inserted.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>Insert row</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>Remove rows</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Sort by name</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>Sort by frequency</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>Fill down</translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>Impossible de créer le dossier %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>Les lignes sélectionnées sont déjà en haut.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>Les lignes sélectionnées sont déjà en bas.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Monter</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Descendre</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>Aucune ligne vide à partir du canal %1 : rien n&apos;a été inséré.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>Insérer une ligne</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>Supprimer les lignes</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Trier par nom</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>Trier par fréquence</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>Recopier vers le bas</translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>Der Ordner %1 kann nicht angelegt werden</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>Die ausgewählten Zeilen stehen schon ganz oben.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>Die ausgewählten Zeilen stehen schon ganz unten.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Nach oben</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Nach unten</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>Ab Kanal %1 gibt es keine leere Zeile: nichts eingefügt.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>Zeile einfügen</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>Zeilen entfernen</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Nach Name sortieren</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>Nach Frequenz sortieren</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>Nach unten ausfüllen</translation>
+    </message>
 </context>
 </TS>

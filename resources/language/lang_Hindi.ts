@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>फ़ोल्डर %1 नहीं बनाया जा सका</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>चुनी हुई पंक्तियाँ पहले से सबसे ऊपर हैं।</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>चुनी हुई पंक्तियाँ पहले से सबसे नीचे हैं।</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>ऊपर ले जाएँ</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>नीचे ले जाएँ</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>चैनल %1 से नीचे कोई ख़ाली पंक्ति नहीं है: कुछ नहीं डाला गया।</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>पंक्ति डालें</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>पंक्तियाँ हटाएँ</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>नाम से क्रमबद्ध करें</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>आवृत्ति से क्रमबद्ध करें</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>नीचे भरें</translation>
+    </message>
 </context>
 </TS>

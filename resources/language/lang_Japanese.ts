@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>フォルダー %1 を作成できません</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>選択した行はすでに一番上です。</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>選択した行はすでに一番下です。</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>上へ移動</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>下へ移動</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>チャンネル %1 以降に空の行がありません。挿入しませんでした。</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>行を挿入</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>行を削除</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>名前で並べ替え</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>周波数で並べ替え</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>下方向へコピー</translation>
+    </message>
 </context>
 </TS>

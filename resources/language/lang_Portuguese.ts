@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>Não é possível criar a pasta %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>As linhas selecionadas já estão no topo.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>As linhas selecionadas já estão no fim.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Mover para cima</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Mover para baixo</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>Não há linha vazia a partir do canal %1: nada foi inserido.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>Inserir linha</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>Remover linhas</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Ordenar por nome</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>Ordenar por frequência</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>Preencher para baixo</translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>Не удаётся создать папку %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>Выбранные строки уже в самом верху.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>Выбранные строки уже в самом низу.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Переместить вверх</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Переместить вниз</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>Начиная с канала %1 нет пустой строки: ничего не вставлено.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>Вставить строку</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>Удалить строки</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Сортировать по имени</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>Сортировать по частоте</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>Заполнить вниз</translation>
+    </message>
 </context>
 </TS>

@@ -509,5 +509,45 @@
         <source>无法创建文件夹 %1</source>
         <translation>No se puede crear la carpeta %1</translation>
     </message>
+    <message>
+        <source>选中的行已在最上面。</source>
+        <translation>Las filas seleccionadas ya están arriba del todo.</translation>
+    </message>
+    <message>
+        <source>选中的行已在最下面。</source>
+        <translation>Las filas seleccionadas ya están abajo del todo.</translation>
+    </message>
+    <message>
+        <source>上移</source>
+        <translation>Subir</translation>
+    </message>
+    <message>
+        <source>下移</source>
+        <translation>Bajar</translation>
+    </message>
+    <message>
+        <source>信道 %1 及以下没有空行：没有插入。</source>
+        <translation>No hay ninguna fila vacía a partir del canal %1: no se ha insertado nada.</translation>
+    </message>
+    <message>
+        <source>插入行</source>
+        <translation>Insertar fila</translation>
+    </message>
+    <message>
+        <source>移除行</source>
+        <translation>Quitar filas</translation>
+    </message>
+    <message>
+        <source>按名称排序</source>
+        <translation>Ordenar por nombre</translation>
+    </message>
+    <message>
+        <source>按频率排序</source>
+        <translation>Ordenar por frecuencia</translation>
+    </message>
+    <message>
+        <source>向下填充</source>
+        <translation>Rellenar hacia abajo</translation>
+    </message>
 </context>
 </TS>
