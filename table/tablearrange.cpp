@@ -43,27 +43,29 @@ bool TableEdits::isEmptyRow(int row) const
                                    [number](int role) { return number->data(role).isValid(); });
 }
 
+// The recorded state is the row's own unless a step still open has changed the row since.
+QByteArray TableEdits::rowState(int row) const
+{
+    return stepBefore.contains(row) ? captureRow(model, row) : rowStates.at(row);
+}
+
 void TableEdits::placeRows(const QString &text, const QMap<int, QByteArray> &states)
 {
     beginRowChange(text);
     QList<int> rows;
-    QList<QByteArray> placed;
     const bool wasBlocked = model->blockSignals(true);
     for (auto it = states.cbegin(); it != states.cend(); ++it) {
         restoreRow(model, it.key(), it.value());
         model->item(it.key(), ColChannel)->setData(it.key(), Qt::DisplayRole);
-        QByteArray state = captureRow(model, it.key());
-        if (state == rowStates.at(it.key()))
-            continue;
-        rows.append(it.key());
-        placed.append(std::move(state));
+        if (captureRow(model, it.key()) != rowStates.at(it.key()))
+            rows.append(it.key());
     }
     model->blockSignals(wasBlocked);
-    // Announced as edits, so the rows count as changed; the enabling rule that runs then is put right
-    // afterwards: the flags came along with the contents they were set for.
-    announceRows(rows, ColChannel, ColSqlevel);
-    for (qsizetype i = 0; i < rows.size(); ++i)
-        restoreRow(model, rows.at(i), placed.at(i));
+    // Announced as edits, so the rows count as changed, in two parts that leave out the columns the
+    // enabling rule watches: the flags came along with the contents they were set for, and the rule
+    // over a thousand rows would cost more than the move itself.
+    announceRows(rows, ColChannel, ColVfobFreq);
+    announceRows(rows, ColRxCtcss, ColSqlevel);
     endRowChange();
 }
 
@@ -96,8 +98,8 @@ void TableEdits::moveRows(int by)
     for (const auto &run : rowRuns(rows)) {
         const int beside = by < 0 ? run.first - 1 : run.second + 1;
         for (int row = run.first; row <= run.second; ++row)
-            states.insert(row + by, captureRow(model, row));
-        states.insert(by < 0 ? run.second : run.first, captureRow(model, beside));
+            states.insert(row + by, rowState(row));
+        states.insert(by < 0 ? run.second : run.first, rowState(beside));
     }
     const QModelIndex current = view->currentIndex();
     const QItemSelection before = view->selectionModel()->selection();
@@ -132,7 +134,7 @@ void TableEdits::insertRow()
     }
     QMap<int, QByteArray> states;
     for (int row = empty; row > at; --row)
-        states.insert(row, captureRow(model, row - 1));
+        states.insert(row, rowState(row - 1));
     states.insert(at, freshRows.at(at));
     placeRows(tr("插入行"), states);
     selectRows({at}, at);
@@ -149,7 +151,7 @@ void TableEdits::removeRows()
     QList<QByteArray> states;
     QList<bool> empty;
     for (int row = first; row < model->rowCount(); ++row) {
-        states.append(captureRow(model, row));
+        states.append(rowState(row));
         empty.append(isEmptyRow(row));
     }
     const QList<QPair<int, int>> runs = rowRuns(rows);
@@ -205,7 +207,7 @@ void TableEdits::sortRows(int column)
     });
     QMap<int, QByteArray> states;
     for (qsizetype i = 0; i < rows.size(); ++i)
-        states.insert(rows.at(i), captureRow(model, rows.at(order.at(i))));
+        states.insert(rows.at(i), rowState(rows.at(order.at(i))));
     placeRows(column == ColName ? tr("按名称排序") : tr("按频率排序"), states);
 }
 

@@ -77,6 +77,7 @@ private:
     int findFrom(int row);
     QList<int> selectedRows() const;
     bool isEmptyRow(int row) const;
+    QByteArray rowState(int row) const;
     // Puts each state into its row (channel numbers kept) as one undo step named text; only rows whose
     // contents differ count as changed.
     void placeRows(const QString &text, const QMap<int, QByteArray> &states);
