@@ -350,11 +350,12 @@ void TestEdit::moveInsertRemove()
     selectCells(2, ColName, 2, ColName);
     arranged([this] { pressKey(view, Qt::Key_Plus, Qt::ControlModifier | Qt::ShiftModifier); }, 2,
              {-1, 2, 3, 4, 5}, {2});
-    // 0 A, 1 B, 2 -, 3 C, 4 D, 5 E, 6 F, 7 -, 8 G. Removing rows 0 and 4: each run pulls up the rows below
-    // it as far as the next empty row.
+    // 0 A, 1 B, 2 -, 3 C, 4 D, 5 E, 6 F, 7 -, 8 G. Removing rows 0, 3 and 5: each run pulls up the rows
+    // below it as far as the next empty row.
     selectCells(0, ColName, 0, ColName);
-    view->selectionModel()->select(model->index(4, ColVfoaMode), QItemSelectionModel::Select);
-    arranged([this] { pressKey(view, Qt::Key_Minus, Qt::ControlModifier); }, 0, {1, -1, 2, 3, 5, 6, -1, 7, 8},
+    view->selectionModel()->select(model->index(3, ColVfoaMode), QItemSelectionModel::Select);
+    view->selectionModel()->select(model->index(5, ColName), QItemSelectionModel::Select);
+    arranged([this] { pressKey(view, Qt::Key_Minus, Qt::ControlModifier); }, 0, {1, -1, 2, 4, 6, -1, -1, 7, 8},
              {0});
     // No empty row below: nothing is inserted, and the status line says why.
     selectCells(999, ColName, 999, ColName);
