@@ -66,6 +66,8 @@ void TableEdits::placeRows(const QString &text, const QMap<int, QByteArray> &sta
     // over a thousand rows would cost more than the move itself.
     announceRows(rows, ColChannel, ColVfobFreq);
     announceRows(rows, ColRxCtcss, ColSqlevel);
+    // The view heard nothing of the tick and the columns left out: it paints them afresh.
+    view->viewport()->update();
     endRowChange();
 }
 

@@ -115,7 +115,9 @@ TableEdits::TableEdits(QStandardItemModel *model, QTableView *view, Hooks hooks,
     separator();
     add(&moveUpAction, [this] { moveRows(-1); }, {QKeySequence(Qt::ALT | Qt::Key_Up)});
     add(&moveDownAction, [this] { moveRows(1); }, {QKeySequence(Qt::ALT | Qt::Key_Down)});
-    add(&insertRowAction, [this] { insertRow(); }, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus)});
+    // An X keyboard delivers Ctrl+Shift+= (and the keypad's plus) as Ctrl++, the Shift used up by the plus.
+    add(&insertRowAction, [this] { insertRow(); },
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Plus)});
     add(&removeRowAction, [this] { removeRows(); }, {QKeySequence(Qt::CTRL | Qt::Key_Minus)});
     add(&sortByFrequencyAction, [this] { sortRows(ColVfoaFreq); }, {});
     add(&sortByNameAction, [this] { sortRows(ColName); }, {});
