@@ -257,6 +257,27 @@ void TestSafetyNet::backupPreviewRestore()
     QCOMPARE(kept.first(), newest);
     QCOMPARE(QFileInfo(kept.last()).fileName(), QStringLiteral("2000-01-01_00-00-03-000.json"));
 
+    // A backup read that does not get every channel through writes nothing and shows no preview.
+    const int backupsBefore = int(backups::all().size());
+    rig.sim.clearReceived();
+    rig.boxes.clear();
+    preview.clear();
+    Modals noPreview({[&](QWidget *modal) {
+        preview = shown(modal);
+        modal->close();
+    }});
+    const auto silent2 = answerOnly(rig.sim, [](const QByteArray &f) { return channelOf(f) != 2; });
+    ui->send_btn->click();
+    QVERIFY(rig.waitIdle(8000));
+    runEventLoop(300);
+    QObject::disconnect(silent2);
+    rig.sim.setOptions({});
+    QCOMPARE(preview, QString());
+    QCOMPARE(wire(rig.sim), QStringLiteral("41:0-1 41:2*4 41:3 44:0-1 44:2*4 44:3"));
+    QCOMPARE(rig.boxes, QStringList{"警告|1 个信道传输失败：2"});
+    QCOMPARE(rig.status.last(), QStringLiteral("写入已取消：备份没有完成"));
+    QCOMPARE(int(backups::all().size()), backupsBefore);
+
     // A backup that cannot be saved writes nothing, and says why.
     QVERIFY(QDir(backups::folder()).removeRecursively());
     QFile blocking(backups::folder()); // a file where the folder should be
