@@ -49,9 +49,10 @@ void SerialPort::takeFirst43ListWrite(QList<DMR> &list, DMR &current, QSerialPor
     current.setCommand(wire::kWriteDmr);
     current.setSize(wire::kRecordSize);
     const QByteArray frame = dmrService.buildWriteFrame(current);
+    // The radio waits for the frame, not for the log line.
+    send(port, frame);
     CLOG() << "0x43 发送的数据"
            << "\n\t" + tlog::hex(frame);
-    send(port, frame);
 }
 
 void SerialPort::takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPort &port)
@@ -60,7 +61,8 @@ void SerialPort::takeFirst44ListWrite(QList<DMR> &list, DMR &current, QSerialPor
     current.setCommand(wire::kReadDmr);
     current.setSize(wire::kRequestSize);
     const QByteArray frame = dmrService.buildReadFrame(current);
+    // The radio waits for the frame, not for the log line.
+    send(port, frame);
     CLOG() << "发送的数据"
            << "\n\t" + tlog::hex(frame);
-    send(port, frame);
 }

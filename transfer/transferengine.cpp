@@ -225,9 +225,6 @@ void TransferEngine::handleReply(const QByteArray &frame)
     channel analog;
     DMR dmr;
     const quint8 command = quint8(frame.at(wire::kCommandOffset));
-    if (command != wire::kStatus)
-        WLOG() << "判断数据合法性结束"
-               << "\n\t" + tlog::hex(frame);
     switch (command) {
     case wire::kWriteAnalog:
     case wire::kReadAnalog:
@@ -237,15 +234,19 @@ void TransferEngine::handleReply(const QByteArray &frame)
     case wire::kWriteDmr:
     case wire::kReadDmr:
         dmr.fromFrame(frame);
-        // A reply too short to hold chType shows the record's default.
-        if (command == wire::kReadDmr)
-            WLOG() << "0x44chTypes - "
-                   << int(qint8(frame.size() > DMR::ChType ? quint8(frame.at(DMR::ChType)) : dmr.chType()));
         takeDmrReply(dmr);
         break;
     default:
         break;
     }
+    // Said once the next request has left: the radio waits for that, not for the log.
+    if (command != wire::kStatus)
+        WLOG() << "判断数据合法性结束"
+               << "\n\t" + tlog::hex(frame);
+    // A reply too short to hold chType shows the record's default.
+    if (command == wire::kReadDmr)
+        WLOG() << "0x44chTypes - "
+               << int(qint8(frame.size() > DMR::ChType ? quint8(frame.at(DMR::ChType)) : dmr.chType()));
 }
 
 void TransferEngine::takeAnalogReply(const channel &record)
