@@ -43,12 +43,13 @@ void clickChild(QWidget *dialog, const char *name)
                       qobject_cast<QCheckBox *>(button) ? QPoint(8, button->height() / 2) : QPoint());
 }
 
-// The frames the radio received, as "41:0-3 44:0-3": command and channel.
-QString wire(const RadioSim &sim)
+// The frames the radio received (of the given commands, or all), as "41:0-3 44:0-3": command and channel.
+QString wire(const RadioSim &sim, const QList<int> &commands = {})
 {
     QStringList frames;
     for (const QByteArray &f : sim.received())
-        frames << QString::number(quint8(f.at(5)), 16) + ':' + QString::number(channelOf(f));
+        if (commands.isEmpty() || commands.contains(quint8(f.at(5))))
+            frames << QString::number(quint8(f.at(5)), 16) + ':' + QString::number(channelOf(f));
     return runs(frames);
 }
 
@@ -155,8 +156,26 @@ void TestSafetyNet::compare()
     QCOMPARE(rig.status.last(), QStringLiteral("比较完成：2 个信道不同，1 个相同"));
     QCOMPARE(rig.rows(4), table);
 
-    // A second click cancels a compare as it does a read: no dialog, the table as it was.
+    // Write during a compare runs beside it and cancels nothing.
     RadioSimOptions slow;
+    slow.delayMs = 20;
+    rig.sim.setOptions(slow);
+    rig.sim.clearReceived();
+    dialog.clear();
+    Modals beside({[&](QWidget *modal) {
+        dialog = shown(modal);
+        modal->close();
+    }});
+    ui->compare_btn->click();
+    QVERIFY(waitUntil([&] { return rig.sim.received().size() >= 2; }, 5000));
+    ui->send_btn->click();
+    QVERIFY(rig.w.isReading() && rig.w.isSending());
+    QVERIFY(rig.waitIdle(10000));
+    QVERIFY(waitUntil([&] { return !dialog.isEmpty() && !QApplication::activeModalWidget(); }, 5000));
+    QCOMPARE(wire(rig.sim, {0x40, 0x43}), QStringLiteral("40:0-3 43:0-3"));
+    QVERIFY(rig.status.filter(QStringLiteral("读取已取消")).isEmpty());
+
+    // A second click cancels a compare as it does a read: no dialog, the table as it was.
     slow.delayMs = 100;
     rig.sim.setOptions(slow);
     dialog.clear();
