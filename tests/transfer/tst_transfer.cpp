@@ -107,6 +107,7 @@ void TestTransfer::writeAndVerify()
     rig.w.setNumCheckedState(3);
     answerOnly(rig.sim, [](const QByteArray &) { return false; });
     ui->send_btn->click();
+    QVERIFY(rig.w.isSending() && ui->read_btn->isEnabled()); // a read may run beside a plain write
     QVERIFY(rig.waitIdle(6000));
     QCOMPARE(rig.seen(3),
              "写入已停止：电台没有应答\nprogress -1 of 6\n" + kIdle +
