@@ -159,6 +159,8 @@ void TestEngine::cancelAndClose()
         QVERIFY(waitUntil([&] { return rig.heard.answered[int(cancelled)] >= 1; }, 5000));
         rig.engine.cancel(cancelled);
         const bool write = cancelled == Direction::Read; // the one that goes on
+        // A request the engine sent before the cancel may still be on its way to the radio.
+        runEventLoop(50);
         const QString sent = rig.wire(write ? 0x41 : 0x40);
         const int answered = rig.heard.answered[int(cancelled)];
         QVERIFY(rig.waitIdle(10000));
