@@ -6,10 +6,10 @@
 
 #include "backups.h"
 #include "seams.h"
+#include "windowmemory.h"
 
 #include <QAction>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTimer>
 
 SafetyNet::SafetyNet(termial *window)
@@ -28,14 +28,9 @@ SafetyNet::SafetyNet(termial *window)
     connect(window->form()->compare_btn, &QPushButton::clicked, this, [this] { compare(); });
     // Whether writes back up first is kept from one run to the next.
     QCheckBox *backup = window->form()->backup_checkBox;
-    const auto settings = [] {
-        // ~/.config/control-terminal/control-terminal.conf on Linux.
-        return std::make_unique<QSettings>(QCoreApplication::applicationName(),
-                                           QCoreApplication::applicationName());
-    };
-    backup->setChecked(settings()->value(QStringLiteral("backupBeforeWrite"), false).toBool());
+    backup->setChecked(WindowMemory::remembered(QStringLiteral("backupBeforeWrite"), false).toBool());
     connect(backup, &QCheckBox::toggled, this,
-            [settings](bool on) { settings()->setValue(QStringLiteral("backupBeforeWrite"), on); });
+            [](bool on) { WindowMemory::remember(QStringLiteral("backupBeforeWrite"), on); });
     connect(backup, &QCheckBox::toggled, window, &termial::updateControls);
 }
 

@@ -2,8 +2,10 @@
 #include "termial.h"
 #include "ui_termial.h"
 
+#include "accessibility.h"
 #include "log.h"
 #include "vocabulary.h"
+#include "windowmemory.h"
 
 #include <QFile>
 #include <QFutureWatcher>
@@ -29,6 +31,8 @@ termial::termial(QWidget *parent)
     initTransferUi();
     initTransferEngine();
     safety = new SafetyNet(this);
+    memory = new WindowMemory(this);
+    access = new Accessibility(this);
 
     QFile progressStyle(QStringLiteral(":/style/progressbar.qss"));
     if (progressStyle.open(QIODevice::ReadOnly))
@@ -62,6 +66,7 @@ termial::termial(QWidget *parent)
     startLanguageLoad(QStringLiteral("lang_English.qm"));
 
     ui->channelMaxNum_spinBox->setValue(10);
+    memory->restore();
 }
 
 termial::~termial()

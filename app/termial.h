@@ -21,6 +21,8 @@
 #include <functional>
 
 class QAction;
+class Accessibility;
+class WindowMemory;
 class QJsonObject;
 struct ChannelFileRecords;
 class QStandardItem;
@@ -134,6 +136,8 @@ public:
     // ticks). A write calls rowsWritten with the rows the radio acknowledged.
     void rowsWritten(const QList<int> &rows);
     QList<int> changedRowList() const;
+    // Rows a person edited that no file or radio holds yet: the title's mark.
+    bool hasUnsavedEdits() const { return !editedRows.isEmpty(); }
 
     // Table edit actions, also the view's context menu.
     void undoEdit() { edits->undo(); }
@@ -248,6 +252,8 @@ private:
     // Undo steps and the edit actions.
     TableEdits *edits = nullptr;
     SafetyNet *safety = nullptr;
+    WindowMemory *memory = nullptr;
+    Accessibility *access = nullptr;
 
     // ---- Transfer bookkeeping, row marks, status bar and the controls' state ----
     // (app/termial_transfer.cpp, app/termial_marks.cpp)

@@ -7,6 +7,7 @@
 #include "log.h"
 #include "seams.h"
 #include "tablecolumns.h"
+#include "windowmemory.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -60,6 +61,7 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
     if (!isCsvFileName(fileName))
         for (const channel &record : channels)
             editedRows.remove(record.channelNumber());
+    memory->fileUsed(fileName);
     const QString shownName = QFileInfo(fileName).fileName();
     showStatus([=] { return tr("已将 %1 个信道保存到 %2").arg(saved).arg(shownName); });
     return true;
@@ -70,7 +72,8 @@ bool termial::saveChannels(const QList<channel> &channels, const QList<DMR> &dmr
 void termial::openBtn_clicked()
 {
     // The backups taken before writes are one click away.
-    openFile(seams::getOpenFileName(this, tr("Open JSON File"), QString(), openFileFilters(), {backups::folder()}));
+    openFile(seams::getOpenFileName(this, tr("Open JSON File"), memory->folder(), openFileFilters(),
+                                    {backups::folder()}));
 }
 
 void termial::openFile(const QString &fileName)
@@ -108,6 +111,7 @@ void termial::openFile(const QString &fileName)
             QCoreApplication::processEvents();
         }
     }
+    memory->fileUsed(fileName);
     showStatus([=] { return tr("已打开 %1：%2 个信道").arg(shownName).arg(channelCount); });
     if (!notes.isEmpty())
         seams::warning(this, tr("警告"), notes);
@@ -128,7 +132,7 @@ QString termial::openFileFilters()
 
 QString termial::chooseSaveFileName(QWidget *parent, const QString &filter)
 {
-    return seams::getSaveFileName(parent, tr("保存文件"), QString(), filter);
+    return seams::getSaveFileName(parent, tr("保存文件"), memory->folder(), filter);
 }
 
 // Only a person's edits count: they arrive as value changes of a cell. Rows filled from the radio or a
@@ -182,8 +186,9 @@ void termial::closeEvent(QCloseEvent *event)
 {
     QList<int> rows(editedRows.cbegin(), editedRows.cend());
     std::sort(rows.begin(), rows.end());
-    if (settleEdits(rows))
+    if (settleEdits(rows)) {
+        memory->closing();
         event->accept();
-    else
+    } else
         event->ignore();
 }

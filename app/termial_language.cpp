@@ -2,8 +2,10 @@
 #include "termial.h"
 #include "ui_termial.h"
 
+#include "accessibility.h"
 #include "log.h"
 #include "vocabulary.h"
+#include "windowmemory.h"
 
 #include <QCoreApplication>
 #include <QFutureWatcher>
@@ -63,6 +65,8 @@ void termial::startLanguageLoad(const QString &fileName)
                     ui->retranslateUi(this);
                     edits->retranslate();
                     safety->retranslate();
+                    memory->retranslate();
+                    access->retranslate();
                     if (statusText)
                         ui->status_bar->showMessage(statusText());
                     // retranslateUi writes the idle texts; a link or transfer begun while the load ran keeps

@@ -4,6 +4,7 @@
 
 #include "log.h"
 #include "seams.h"
+#include "windowmemory.h"
 
 #include <QComboBox>
 
@@ -103,6 +104,7 @@ void termial::openLink()
 
     isConnected = true;
     updateControls();
+    memory->linkOpened(box->currentText().trimmed());
     linkPath = engine->link().path();
     showStatus([this, opened = linkPath] { return tr("已连接到 %1").arg(opened); });
 }

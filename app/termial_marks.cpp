@@ -129,6 +129,8 @@ void termial::markRow(quint16 number, const QString &why)
         return;
     item->setData(QBrush(kMarkColour), Qt::BackgroundRole);
     item->setData(why, Qt::ToolTipRole);
+    // A screen reader reads the description, not the tool tip.
+    item->setData(why, Qt::AccessibleDescriptionRole);
 }
 
 void termial::clearMark(quint16 number)
@@ -140,6 +142,7 @@ void termial::clearMark(quint16 number)
         return;
     item->setData(QVariant(), Qt::BackgroundRole);
     item->setData(QVariant(), Qt::ToolTipRole);
+    item->setData(QVariant(), Qt::AccessibleDescriptionRole);
 }
 
 void termial::rowEdited(QStandardItem *item)

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>تعبئة لأسفل</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>المنفذ التسلسلي</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>تقدم النقل</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>جدول القنوات</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>الحالة</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>الملفات الأخيرة</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>لا توجد ملفات حديثة</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>向下填充</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>传输进度</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>信道表</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>最近的文件</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>没有最近的文件</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>Fill down</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>Serial port</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>Transfer progress</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>Channel table</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Recent files</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>No recent files</translation>
+    </message>
 </context>
 </TS>

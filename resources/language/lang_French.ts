@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>Recopier vers le bas</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>Port série</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>Progression du transfert</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>Tableau des canaux</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Fichiers récents</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>Aucun fichier récent</translation>
+    </message>
 </context>
 </TS>

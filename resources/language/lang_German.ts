@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>Nach unten ausfüllen</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>Serielle Schnittstelle</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>Übertragungsfortschritt</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>Kanaltabelle</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Zuletzt verwendete Dateien</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>Keine zuletzt verwendeten Dateien</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>नीचे भरें</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>सीरियल पोर्ट</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>स्थानांतरण की प्रगति</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>चैनल तालिका</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>स्थिति</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>हाल की फ़ाइलें</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>कोई हाल की फ़ाइल नहीं</translation>
+    </message>
 </context>
 </TS>

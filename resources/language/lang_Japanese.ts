@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>下方向へコピー</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>シリアルポート</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>転送の進行状況</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>チャンネル表</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>状態</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>最近使ったファイル</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>最近使ったファイルはありません</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>Preencher para baixo</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>Porta série</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>Progresso da transferência</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>Tabela de canais</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Ficheiros recentes</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>Nenhum ficheiro recente</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>Заполнить вниз</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>Последовательный порт</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>Ход передачи</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>Таблица каналов</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Состояние</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Недавние файлы</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>Нет недавних файлов</translation>
+    </message>
 </context>
 </TS>

@@ -549,5 +549,29 @@
         <source>向下填充</source>
         <translation>Rellenar hacia abajo</translation>
     </message>
+    <message>
+        <source>串口</source>
+        <translation>Puerto serie</translation>
+    </message>
+    <message>
+        <source>传输进度</source>
+        <translation>Progreso de la transferencia</translation>
+    </message>
+    <message>
+        <source>信道表</source>
+        <translation>Tabla de canales</translation>
+    </message>
+    <message>
+        <source>状态</source>
+        <translation>Estado</translation>
+    </message>
+    <message>
+        <source>最近的文件</source>
+        <translation>Archivos recientes</translation>
+    </message>
+    <message>
+        <source>没有最近的文件</source>
+        <translation>No hay archivos recientes</translation>
+    </message>
 </context>
 </TS>

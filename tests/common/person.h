@@ -21,6 +21,13 @@ inline QString windowText(const char *text)
     return QCoreApplication::translate("termial", text);
 }
 
+// A window's title as the window system shows it: "[*]" is "*" while the window has unsaved edits.
+inline QString shownTitle(const QWidget &w)
+{
+    QString title = w.windowTitle();
+    return title.replace(QLatin1String("[*]"), w.isWindowModified() ? QLatin1String("*") : QLatin1String(""));
+}
+
 // Shown and active, with its catalogue in, so the texts compared are the ones it shows.
 inline void showWindow(QWidget &w)
 {
