@@ -15,14 +15,20 @@ Accessibility::Accessibility(termial *window) : QObject(window), w(window)
     ui->label_31->setBuddy(ui->channelMaxNum_spinBox);
     connect(ui->status_bar, &QStatusBar::messageChanged, this, &Accessibility::statusChanged);
     ui->tableView->installEventFilter(this);
+    // Tab leaves the table for the next control instead of walking its 19 000 cells; the arrow keys move
+    // between cells, and Tab inside an open editor still commits it and opens the next one.
+    ui->tableView->setTabKeyNavigation(false);
     retranslate();
 }
 
 void Accessibility::retranslate()
 {
     Ui::termial *ui = w->form();
-    // Buttons and boxes with text are named by it; these show none or too little.
+    // Buttons and boxes with text are named by it; these show none or too little. On Linux Qt gives a combo
+    // box its value as name and reads a label from the description.
     ui->serialport_comboBox->setAccessibleName(tr("串口"));
+    ui->serialport_comboBox->setAccessibleDescription(tr("串口"));
+    ui->language_comboBox->setAccessibleDescription(tr("选择语言"));
     ui->serialportFlash_pushButton->setAccessibleName(tr("刷新串口列表"));
     ui->language_comboBox->setAccessibleName(tr("选择语言"));
     ui->channelMaxNum_spinBox->setAccessibleName(tr("快速勾选信道"));

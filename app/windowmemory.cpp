@@ -70,8 +70,14 @@ WindowMemory::WindowMemory(termial *window)
 
 void WindowMemory::restore()
 {
-    // Bytes Qt does not recognise as a geometry are refused by restoreGeometry itself.
-    w->restoreGeometry(remembered(kGeometry).toByteArray());
+    // Bytes Qt does not recognise as a geometry are refused by restoreGeometry itself; a damaged one it takes
+    // may still leave the window smaller than its controls need, and is undone.
+    const QRect first = w->geometry();
+    if (w->restoreGeometry(remembered(kGeometry).toByteArray())) {
+        const QSize least = w->minimumSizeHint();
+        if (w->width() < least.width() || w->height() < least.height())
+            w->setGeometry(first);
+    }
 
     const QVariantList widths = remembered(kColumnWidths).toList();
     QTableView *view = w->form()->tableView;

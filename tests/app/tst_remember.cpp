@@ -1,0 +1,365 @@
+// What the window keeps from one run to the next, its title, its recent files, and what a screen reader and
+// the keyboard alone get of it.
+#include "windowrig.h"
+#include "windowmemory.h"
+#include <QSettings>
+#include "ui_termial.h" // named here so that the form header is generated for this test
+
+#include <QAccessible>
+#include <QCheckBox>
+#include <QHeaderView>
+#include <QMenu>
+#include <QTabBar>
+#include <QTemporaryDir>
+
+namespace
+{
+
+QString settingsFile()
+{
+    return WindowMemory::settings()->fileName();
+}
+
+// The entries of the recent-files menu as they show when it opens.
+QStringList recentEntries(termial &w)
+{
+    auto *menu = w.findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
+    if (!menu)
+        return {QStringLiteral("no recent-files menu")};
+    emit menu->aboutToShow();
+    QStringList out;
+    for (const QAction *entry : menu->actions())
+        out << entry->text() + (entry->isEnabled() ? "" : " (off)");
+    return out;
+}
+
+// Everything a window takes from the settings when it starts, a line each.
+QString remembered(termial &w)
+{
+    Ui::termial *ui = w.form();
+    QStringList widths;
+    for (int column = 0; column < ColumnCount; ++column)
+        widths << QString::number(ui->tableView->columnWidth(column));
+    return QStringList{QStringLiteral("title %1").arg(shownTitle(w)),
+                       QStringLiteral("size %1x%2").arg(w.width()).arg(w.height()),
+                       QStringLiteral("columns %1").arg(widths.join(u' ')),
+                       QStringLiteral("port '%1'").arg(ui->serialport_comboBox->currentText()),
+                       QStringLiteral("backup %1, verify %2")
+                           .arg(ui->backup_checkBox->isChecked())
+                           .arg(ui->verify_checkBox->isChecked()),
+                       QStringLiteral("recent ") + recentEntries(w).join(QStringLiteral(" / "))}
+        .join(u'\n');
+}
+
+// The folder a file dialog started in, the dialog answered with Escape.
+QString dialogFolder(QAbstractButton *button)
+{
+    QString folder;
+    Modals modals({[&](QWidget *modal) {
+        folder = qobject_cast<QFileDialog *>(modal)->directory().absolutePath();
+        QTest::keyClick(modal, Qt::Key_Escape);
+    }});
+    button->click();
+    return folder;
+}
+
+// The widget's name and description as a screen reader gets them.
+QString accessible(QObject *object, QAccessible::Text which = QAccessible::Name)
+{
+    QAccessibleInterface *face = QAccessible::queryAccessibleInterface(object);
+    return face ? face->text(which) : QStringLiteral("(none)");
+}
+
+// Name, and the description in brackets when there is one.
+QString described(QObject *object)
+{
+    const QString description = accessible(object, QAccessible::Description);
+    return accessible(object) + (description.isEmpty() ? QString() : " (" + description + ')');
+}
+
+// Tab pressed until the focus comes round again: every control it reaches, with its accessible name.
+QStringList tabChain(QWidget *start)
+{
+    start->setFocus();
+    QStringList chain;
+    for (int i = 0; i < 40; ++i) {
+        QWidget *focus = QApplication::focusWidget();
+        const QString name = focus->objectName().isEmpty() ? focus->metaObject()->className() : focus->objectName();
+        if (i > 0 && focus == start)
+            break;
+        chain << name + ": " + described(focus);
+        QTest::keyClick(focus, Qt::Key_Tab);
+    }
+    return chain;
+}
+
+// A window on its first run, sized so: the columns as the window sets them up, no port, nothing recent.
+const QString kColumns = QStringLiteral("38 88 159 112 112 94 94 77 78 83 61 62 59 69 74 77 80 78 72");
+const QString kFresh = QStringLiteral("title Control terminal\nsize %1x%2\ncolumns ") + kColumns +
+                       QStringLiteral("\nport '%3'\nbackup 0, verify 0\nrecent No recent files (off)");
+// What the port box offers first when nothing is remembered: the system's first port, if any.
+QString firstPort()
+{
+    const QList<QSerialPortInfo> ports = QSerialPortInfo::availablePorts();
+    return ports.isEmpty() ? QString() : ports.first().portName();
+}
+
+} // namespace
+
+class TestRemember : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void carriedToTheNextWindow();
+    void brokenSettingsIgnored();
+    void screenReaderAndKeyboard();
+
+private:
+    QTemporaryDir files;
+};
+
+void TestRemember::initTestCase()
+{
+    QVERIFY(files.isValid());
+    // The settings of this test's own home (ctest sets it): nothing from another run.
+    QFile::remove(settingsFile());
+}
+
+// A port, a folder, the window's size, the column widths, the backup box and the recent files carried from one
+// window to the next; Verify off again; the title naming the file in hand and marking unsaved edits.
+void TestRemember::carriedToTheNextWindow()
+{
+    const QString folder = files.filePath(QStringLiteral("plans & more"));
+    QVERIFY(QDir().mkpath(folder));
+    RadioSim sim;
+    QVERIFY(sim.open());
+    {
+        termial w;
+        Ui::termial *ui = w.form();
+        w.resize(1250, 760);
+        showWindow(w);
+        QCOMPARE(remembered(w), kFresh.arg(1250).arg(760).arg(firstPort()));
+        // The path typed into the port box, as for a device the system does not list.
+        ui->serialport_comboBox->setFocus();
+        ui->serialport_comboBox->lineEdit()->selectAll();
+        QTest::keyClicks(ui->serialport_comboBox, sim.slavePath());
+        ui->serialportLink_pushButton->click();
+        QVERIFY(w.serialport().isOpen());
+        ui->tableView->setColumnWidth(ColName, 177);
+        ui->tableView->setColumnWidth(ColSqlevel, 61);
+        ui->backup_checkBox->click();
+        ui->verify_checkBox->click();
+
+        // Saved: the title names the file; an edit marks it, a save clears the mark, an undo sets it again.
+        w.setNumCheckedState(1);
+        w.tableModel()->setData(w.tableModel()->index(0, ColName), QStringLiteral("EDITED"));
+        QCOMPARE(shownTitle(w), QStringLiteral("Control terminal*"));
+        {
+            Modals modals({Modals::typeFileName(folder + QStringLiteral("/first.json"))});
+            ui->save_pushButton->click();
+        }
+        QCOMPARE(shownTitle(w), QStringLiteral("Control terminal - first.json"));
+        pressKey(ui->tableView, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(shownTitle(w), QStringLiteral("Control terminal - first.json*"));
+        {
+            Modals modals({Modals::typeFileName(folder + QStringLiteral("/second.csv"))});
+            ui->save_pushButton->click();
+        }
+        QCOMPARE(shownTitle(w), QStringLiteral("Control terminal - second.csv*")); // CSV leaves the name out
+        {
+            Modals modals({Modals::press(QMessageBox::Discard)});
+            w.openFile(folder + QStringLiteral("/first.json"));
+            QCOMPARE(modals.seen, QStringList{"Warning|Changes to channel 0 have not been saved."});
+        }
+        QCOMPARE(shownTitle(w), QStringLiteral("Control terminal - first.json"));
+        ui->serialportLink_pushButton->click(); // the next window takes the line
+        QVERIFY(w.close());
+    }
+
+    // The second window: what the first left, and the port it used chosen though nobody named it.
+    termial w;
+    showWindow(w);
+    const QString shownFolder = QString(folder).replace(QLatin1String("&"), QLatin1String("&&"));
+    QCOMPARE(remembered(w),
+             QStringLiteral("title Control terminal\nsize 1250x760\ncolumns %1\nport '%2'\nbackup 1, verify 0\n"
+                            "recent &1 first.json (%3) / &2 second.csv (%3)")
+                 .arg(kColumns.section(u' ', 0, 1) + " 177 " + kColumns.section(u' ', 3, 17) + " 61", sim.slavePath(),
+                      shownFolder));
+    QCOMPARE(dialogFolder(w.form()->open_pushButton), folder);
+    w.form()->serialportLink_pushButton->click();
+    QVERIFY(w.serialport().isOpen());
+    QCOMPARE(w.form()->status_bar->currentMessage(), "Connected to " + sim.slavePath());
+    w.form()->serialportLink_pushButton->click();
+
+    // Opened from the recent files with its number key: the newest first, at most eight, one entry a file,
+    // a file gone since left out.
+    QStringList names;
+    for (int i = 0; i < 9; ++i) {
+        names.prepend(QStringLiteral("plan%1.json").arg(i));
+        QFile::copy(folder + QStringLiteral("/first.json"), files.filePath(names.first()));
+        w.openFile(files.filePath(names.first()));
+    }
+    w.openFile(files.filePath(QStringLiteral("plan3.json")));
+    QFile::remove(files.filePath(QStringLiteral("plan7.json")));
+    QStringList expected;
+    for (const QString &name : QStringList{"plan3", "plan8", "plan6", "plan5", "plan4", "plan2", "plan1"})
+        expected << QStringLiteral("&%1 %2.json (%3)").arg(expected.size() + 1).arg(name, files.path());
+    QCOMPARE(recentEntries(w), expected);
+    auto *menu = w.findChild<QMenu *>(QStringLiteral("recentFilesMenu"));
+    menu->popup(w.mapToGlobal(QPoint(100, 100)));
+    QVERIFY(QTest::qWaitForWindowExposed(menu));
+    QTest::keyClick(menu, Qt::Key_2);
+    QTRY_COMPARE(shownTitle(w), QStringLiteral("Control terminal - plan8.json"));
+    QCOMPARE(w.form()->status_bar->currentMessage(), QStringLiteral("Opened plan8.json: 1 channels"));
+}
+
+// Bytes that are no settings file, values of the wrong kind or out of range, and a folder where the file
+// belongs: the window starts as on its first run.
+void TestRemember::brokenSettingsIgnored()
+{
+    QFile::remove(settingsFile());
+    QSize firstRun;
+    {
+        termial w;
+        firstRun = w.size();
+    }
+    const QByteArray broken[] = {
+        QByteArray("[General\n\xff\xfe=\x01\x02\n[[]]]\nport=\"\ncolumnWidths=@Variant(\0\0\0\x7f\0\0", 51),
+        "[General]\nport=/dev/no-such-device\nlastFolder=/no/such/folder\nwindowGeometry=@ByteArray(garbage)\n"
+        "columnWidths=1, 2, x\nrecentFiles=relative.json, /no/such/file.json\n",
+        "[General]\ncolumnWidths=70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 70, 99999\n"
+        "recentFiles=@Variant(\\0\\0\\0\\x7f\\0)\nwindowGeometry=@ByteArray(\\x1\\xd9\\xd0\\xcb\\0\\x3\\0)\n",
+        "", // stands for a folder in the file's place
+    };
+    for (const QByteArray &bytes : broken) {
+        QFile::remove(settingsFile());
+        QDir().rmdir(settingsFile());
+        QVERIFY(QDir().mkpath(QFileInfo(settingsFile()).path()));
+        if (bytes.isEmpty()) {
+            QVERIFY(QDir().mkdir(settingsFile()));
+        } else {
+            QFile file(settingsFile());
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(bytes);
+        }
+        termial w;
+        QCOMPARE(w.size(), firstRun);
+        showWindow(w);
+        QCOMPARE(remembered(w), kFresh.arg(firstRun.width()).arg(firstRun.height()).arg(firstPort()));
+        w.close(); // and what it keeps on closing does not trip it either
+    }
+    QDir().rmdir(settingsFile());
+}
+
+// Every control named in the language shown, the Tab key through all of them and then the table, a marked
+// row's reason in its cell's description, the end of a read announced, and the context menu from the keys.
+void TestRemember::screenReaderAndKeyboard()
+{
+    QFile::remove(settingsFile());
+    WindowRig rig;
+    termial &w = rig.w;
+    Ui::termial *ui = w.form();
+    showWindow(w);
+    const QString port = rig.sim.slavePath();
+    QCOMPARE(tabChain(ui->serialport_comboBox).join(u'\n') + '\n', QStringLiteral(
+        "serialport_comboBox: %1 (串口)\n"
+        "serialportFlash_pushButton: 刷新串口列表 (刷新串口列表)\n"
+        "serialportLink_pushButton: 连接 (连接串口)\n"
+        "language_comboBox: 中文 (选择语言)\n"
+        "qt_tabwidget_tabbar: 编程\n"
+        "read_btn: 读取 (从设备读取被勾选的信道数据)\n"
+        "compare_btn: 比较 (读取勾选的信道并与表格比较，表格不变)\n"
+        "send_btn: 发送 (发送被勾选的信道数据至设备)\n"
+        "verify_checkBox: 校验 (写入后读回每个信道并与发送的内容比较)\n"
+        "backup_checkBox: 备份 (写入前先读取这些信道、保存备份并显示将要改变的内容)\n"
+        "save_pushButton: 保存 (保存信道文件)\n"
+        "open_pushButton: 打开 (写入信道文件)\n"
+        "channelMaxNum_spinBox: 快速勾选信道 (快速勾选信道)\n"
+        "channelNum_lineEdit: 跳转至对应信道号 (跳转至对应信道号)\n"
+        "tableView: 信道表\n").arg(port));
+    ui->language_comboBox->setCurrentIndex(0);
+    QTRY_VERIFY(w.findChildren<QFutureWatcherBase *>().isEmpty());
+    QCOMPARE(tabChain(ui->serialport_comboBox).join(u'\n') + '\n', QStringLiteral(
+        "serialport_comboBox: %1 (Serial port)\n"
+        "serialportFlash_pushButton: Refresh serial port list (Refresh serial port list)\n"
+        "serialportLink_pushButton: Connect (Connect serial port)\n"
+        "language_comboBox: English (Choose language)\n"
+        "qt_tabwidget_tabbar: Programming\n"
+        "read_btn: Read (Read the selected channel data from the device)\n"
+        "compare_btn: Compare (Read the ticked channels and compare them with the table; the table is not changed)\n"
+        "send_btn: Write (Send the selected channel data to the device)\n"
+        "verify_checkBox: Verify (After writing, read every channel back and compare it with what was sent)\n"
+        "backup_checkBox: Backup (Before writing, read these channels, save a backup and show what will change)\n"
+        "save_pushButton: Save (Save channel file)\n"
+        "open_pushButton: Open (Write channel file)\n"
+        "channelMaxNum_spinBox: Quickly select channels (Quickly select channels)\n"
+        "channelNum_lineEdit: Jump to the corresponding channel number (Jump to the corresponding channel number)\n"
+        "tableView: Channel table\n").arg(port));
+    const QStringList others = {accessible(ui->load_progressBar), accessible(ui->status_bar), accessible(ui->tableView)};
+    QCOMPARE(others, (QStringList{"Transfer progress", "Status", "Channel table"}));
+
+    QVERIFY(rig.connectLink());
+    rig.fillRows(3, 7);
+    QCOMPARE(tabChain(ui->serialportLink_pushButton).join(u'\n') + '\n', QStringLiteral(
+        "serialportLink_pushButton: Disconnect (Connect serial port)\n"
+        "qt_tabwidget_tabbar: Programming\n"
+        "checkAll_pushButton: All (All)\n"
+        "checkNotAll_pushButton: Deselect all (deselect all)\n"
+        "read_btn: Read (Read the selected channel data from the device)\n"
+        "compare_btn: Compare (Read the ticked channels and compare them with the table; the table is not changed)\n"
+        "send_btn: Write (Send the selected channel data to the device)\n"
+        "verify_checkBox: Verify (After writing, read every channel back and compare it with what was sent)\n"
+        "backup_checkBox: Backup (Before writing, read these channels, save a backup and show what will change)\n"
+        "save_pushButton: Save (Save channel file)\n"
+        "open_pushButton: Open (Write channel file)\n"
+        "channelMaxNum_spinBox: Quickly select channels (Quickly select channels)\n"
+        "channelNum_lineEdit: Jump to the corresponding channel number (Jump to the corresponding channel number)\n"
+        "tableView: Channel table\n"));
+
+    // The status line's every message is the name a screen reader is told of (offscreen there is no bridge
+    // to watch the event itself): the read's progress and its end.
+    QStringList heard;
+    QObject::connect(ui->status_bar, &QStatusBar::messageChanged, &rig.sim,
+                     [&](const QString &message) { heard << message + " = " + accessible(ui->status_bar); });
+    answerOnly(rig.sim, [](const QByteArray &f) { return channelOf(f) != 1; });
+    ui->read_btn->click();
+    QVERIFY(rig.waitIdle(10000));
+    const QString end = "Read: 3 channels in " + rig.seconds + " s, 1 failed";
+    QCOMPARE(heard.join(u'|'), "Reading 0 / 3 = Reading 0 / 3|Reading 1 / 3 = Reading 1 / 3|Reading 2 / 3 = Reading 2 / 3|"
+                               "Reading 3 / 3 = Reading 3 / 3|" + end + " = " + end);
+    QAccessibleInterface *table = QAccessible::queryAccessibleInterface(ui->tableView);
+    QAccessibleInterface *cell = table->tableInterface()->cellAt(1, ColChannel);
+    QCOMPARE(cell->text(QAccessible::Description), w.tableModel()->index(1, ColChannel).data(Qt::ToolTipRole).toString());
+    QVERIFY(!cell->text(QAccessible::Description).isEmpty());
+    QVERIFY(table->tableInterface()->cellAt(0, ColChannel)->text(QAccessible::Description).isEmpty());
+
+    // The context menu, from the Menu key and from Shift+F10, over the current cell.
+    ui->tableView->setCurrentIndex(w.tableModel()->index(2, ColName));
+    const QPoint cellCentre =
+        ui->tableView->viewport()->mapToGlobal(ui->tableView->visualRect(ui->tableView->currentIndex()).center());
+    for (const auto &[key, modifiers] : {std::pair{Qt::Key_Menu, Qt::NoModifier}, std::pair{Qt::Key_F10, Qt::ShiftModifier}}) {
+        QString shown;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [&] {
+            auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            QStringList texts;
+            for (const QAction *action : menu->actions())
+                if (!action->isSeparator())
+                    texts << action->text();
+            shown = texts.join(u'|') + (menu->geometry().contains(cellCentre) || menu->pos() == cellCentre ? "" : " (elsewhere)");
+            menu->close();
+        });
+        poll.start(5);
+        pressKey(ui->tableView, key, modifiers);
+        QTRY_VERIFY(!shown.isEmpty());
+        QCOMPARE(shown, QStringLiteral("Undo|Redo|Cut|Copy|Paste|Delete|Clear rows|Move up|Move down|Insert row|"
+                                       "Remove rows|Sort by frequency|Sort by name|Fill down|Tick edited rows|Find…|"
+                                       "Find next|Open latest backup|Recent files"));
+    }
+}
+
+QTEST_MAIN(TestRemember)
+#include "tst_remember.moc"
