@@ -77,17 +77,33 @@ QString described(QObject *object)
     return accessible(object) + (description.isEmpty() ? QString() : " (" + description + ')');
 }
 
-// Tab pressed until the focus comes round again: every control it reaches, with its accessible name.
+// Whether the widget, as drawn now, shows the focus colour.
+bool showsFocus(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    int pixels = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            pixels += image.pixelColor(x, y) == QColor(0x3A, 0x8E, 0xE6);
+    return pixels >= 10;
+}
+
+// Tab pressed until the focus comes round again: every control it reaches, with its accessible name, and
+// whether it shows the focus while it has it ("[no ring]") and loses it after ("[ring stays]").
 QStringList tabChain(QWidget *start)
 {
     start->setFocus();
     QStringList chain;
+    QWidget *previous = nullptr;
     for (int i = 0; i < 40; ++i) {
         QWidget *focus = QApplication::focusWidget();
+        if (previous && showsFocus(previous))
+            chain.last() += QLatin1String(" [ring stays]");
         const QString name = focus->objectName().isEmpty() ? focus->metaObject()->className() : focus->objectName();
         if (i > 0 && focus == start)
             break;
-        chain << name + ": " + described(focus);
+        chain << name + ": " + described(focus) + (showsFocus(focus) ? "" : " [no ring]");
+        previous = focus;
         QTest::keyClick(focus, Qt::Key_Tab);
     }
     return chain;
