@@ -40,9 +40,14 @@ void Accessibility::retranslate()
 
 // The status line is where the end of a transfer, a save or an open is said. Its message becomes its
 // accessible name, and the change is announced like an alert, so that a screen reader speaks it without
-// the focus moving there.
+// the focus moving there. Of a transfer only the first line and the end are told: a line per channel
+// would talk over everything else, and the progress bar holds the count for whoever asks.
 void Accessibility::statusChanged(const QString &message)
 {
+    const bool transferring = w->isReading() || w->isSending();
+    if (transferring && transferTold)
+        return;
+    transferTold = transferring;
     QStatusBar *status = w->form()->status_bar;
     const QString name = message.isEmpty() ? tr("状态") : message;
     if (status->accessibleName() == name)

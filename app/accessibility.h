@@ -23,4 +23,5 @@ private:
     void statusChanged(const QString &message);
 
     termial *w;
+    bool transferTold = false; // the status line told of the transfer under way
 };
