@@ -98,6 +98,7 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("radio-sim"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TERMIAL_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
@@ -105,6 +106,9 @@ int main(int argc, char *argv[])
         "output, answers read and write requests from its channel memory, and runs until it is\n"
         "stopped (Ctrl-C, SIGTERM) or hangs up (--die-after)."));
     parser.addHelpOption();
+    // Only the long form: -v is --verbose here, older than the version option.
+    const QCommandLineOption version(QStringLiteral("version"), QStringLiteral("Displays version information."));
+    parser.addOption(version);
     parser.addOptions({
         {QStringLiteral("link"), QStringLiteral("Also reach the line through a symbolic link at <path>."),
          QStringLiteral("path")},
@@ -142,6 +146,8 @@ int main(int argc, char *argv[])
          QStringLiteral("Log every frame received and sent, in hex, on stderr.")},
     });
     parser.process(app);
+    if (parser.isSet(version))
+        parser.showVersion();
     if (!parser.positionalArguments().isEmpty()) {
         complain(QStringLiteral("unexpected argument %1").arg(parser.positionalArguments().first()));
         return 2;

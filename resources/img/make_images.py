@@ -1,9 +1,10 @@
 #!/usr/bin/env python3
 """Draws the program's images (refresh button, spin/combo arrows, window icon) with the standard library only.
 
-Run it from anywhere: it rewrites flash.png, up.png and down.png next to itself and Korvane.ico and
-control-terminal.png one directory up. Shapes are sampled SS x SS times per pixel, which gives the
-anti-aliased edges without any imaging library.
+Run it from anywhere: it rewrites flash.png, up.png and down.png next to itself, Korvane.ico and
+control-terminal.png one directory up, and the menu icon in the smaller hicolor sizes under
+../icons/NxN/. Shapes are sampled SS x SS times per pixel (more for a picture drawn smaller than
+designed), which gives the anti-aliased edges without any imaging library.
 """
 
 import math
@@ -12,34 +13,40 @@ import struct
 import zlib
 
 SS = 4  # sub-samples per pixel along each axis
+ICON_SIZES = (16, 24, 32, 48, 64, 128)  # hicolor sizes besides the 256 of control-terminal.png
 
 
 class Canvas:
     """Straight-alpha RGBA canvas; shapes are composited with 'source over'."""
 
-    def __init__(self, width, height):
+    def __init__(self, width, height, unit=1.0):
+        """unit: design units per pixel, so that a picture drawn in 256 units can be painted at 16 pixels."""
         self.width = width
         self.height = height
+        self.unit = unit
         self.px = [[0.0, 0.0, 0.0, 0.0] for _ in range(width * height)]
 
     def fill(self, inside, colour, box=None):
         """Paints colour (r, g, b, a in 0..1, or a function of x, y giving one) over every sub-sample where
-        inside(x, y) holds; x and y are in pixel units with (0, 0) at the top left corner."""
-        x0, y0, x1, y1 = box if box else (0, 0, self.width, self.height)
-        x0, y0 = max(0, int(math.floor(x0))), max(0, int(math.floor(y0)))
-        x1, y1 = min(self.width, int(math.ceil(x1))), min(self.height, int(math.ceil(y1)))
-        offsets = [(i + 0.5) / SS for i in range(SS)]
+        inside(x, y) holds; x and y are in design units with (0, 0) at the top left corner."""
+        u = self.unit
+        x0, y0, x1, y1 = box if box else (0, 0, self.width * u, self.height * u)
+        x0, y0 = max(0, int(math.floor(x0 / u))), max(0, int(math.floor(y0 / u)))
+        x1, y1 = min(self.width, int(math.ceil(x1 / u))), min(self.height, int(math.ceil(y1 / u)))
+        # A pixel that covers many design units gets as many more samples, so thin shapes are not missed.
+        ss = min(32, max(SS, int(round(SS * u))))
+        offsets = [(i + 0.5) / ss for i in range(ss)]
         for py in range(y0, y1):
             for px in range(x0, x1):
                 hits = 0
                 for oy in offsets:
                     for ox in offsets:
-                        if inside(px + ox, py + oy):
+                        if inside((px + ox) * u, (py + oy) * u):
                             hits += 1
                 if not hits:
                     continue
-                c = colour(px + 0.5, py + 0.5) if callable(colour) else colour
-                self._over(px, py, c, hits / (SS * SS))
+                c = colour((px + 0.5) * u, (py + 0.5) * u) if callable(colour) else colour
+                self._over(px, py, c, hits / (ss * ss))
 
     def _over(self, x, y, c, coverage):
         dst = self.px[y * self.width + x]
@@ -180,9 +187,9 @@ def hexcolour(text, alpha=1.0):
     return (int(text[0:2], 16) / 255.0, int(text[2:4], 16) / 255.0, int(text[4:6], 16) / 255.0, alpha)
 
 
-def draw_icon():
-    """256 x 256 window icon: a handheld radio sending waves, on a dark blue tile."""
-    c = Canvas(256, 256)
+def draw_icon(size=256):
+    """Window and menu icon, designed at 256 x 256: a handheld radio sending waves, on a dark blue tile."""
+    c = Canvas(size, size, 256.0 / size)
     top, bottom = hexcolour("3A8EE6"), hexcolour("1E3A5F")
     c.fill(round_rect(8, 8, 248, 248, 44), lambda x, y: mix(top, bottom, (y - 8) / 240.0))
 
@@ -219,6 +226,10 @@ def main():
     icon_png = draw_icon().png()
     outputs[os.path.join(parent, "Korvane.ico")] = ico(icon_png, 256)
     outputs[os.path.join(parent, "control-terminal.png")] = icon_png
+    for size in ICON_SIZES:
+        folder = os.path.join(parent, "icons", "%dx%d" % (size, size))
+        os.makedirs(folder, exist_ok=True)
+        outputs[os.path.join(folder, "control-terminal.png")] = draw_icon(size).png()
     for path, data in outputs.items():
         with open(path, "wb") as f:
             f.write(data)
