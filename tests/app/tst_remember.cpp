@@ -266,6 +266,13 @@ void TestRemember::brokenSettingsIgnored()
         w.close(); // and what it keeps on closing does not trip it either
     }
     QDir().rmdir(settingsFile());
+    // A geometry Qt takes whole, of a window too low (or too narrow) for the controls.
+    for (const QSize &size : {QSize(1250, 40), QSize(200, 700)}) {
+        QWidget probe;
+        probe.setGeometry(QRect(QPoint(100, 100), size));
+        WindowMemory::remember(QStringLiteral("windowGeometry"), probe.saveGeometry());
+        QCOMPARE(termial().size(), firstRun);
+    }
 }
 
 // Every control named in the language shown, the Tab key through all of them and then the table, a marked
