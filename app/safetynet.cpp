@@ -28,9 +28,10 @@ SafetyNet::SafetyNet(termial *window)
     connect(window->form()->compare_btn, &QPushButton::clicked, this, [this] { compare(); });
     // Whether writes back up first is kept from one run to the next.
     QCheckBox *backup = window->form()->backup_checkBox;
-    backup->setChecked(WindowMemory::remembered(QStringLiteral("backupBeforeWrite"), false).toBool());
+    WindowMemory *memory = window->windowMemory();
+    backup->setChecked(memory->remembered(QStringLiteral("backupBeforeWrite"), false).toBool());
     connect(backup, &QCheckBox::toggled, this,
-            [](bool on) { WindowMemory::remember(QStringLiteral("backupBeforeWrite"), on); });
+            [memory](bool on) { memory->remember(QStringLiteral("backupBeforeWrite"), on); });
     connect(backup, &QCheckBox::toggled, window, &termial::updateControls);
 }
 

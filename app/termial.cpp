@@ -30,8 +30,8 @@ termial::termial(QWidget *parent)
     initTableView();
     initTransferUi();
     initTransferEngine();
-    safety = new SafetyNet(this);
     memory = new WindowMemory(this);
+    safety = new SafetyNet(this);
     access = new Accessibility(this);
 
     QFile progressStyle(QStringLiteral(":/style/progressbar.qss"));

@@ -81,6 +81,7 @@ public:
     bool isReading() const { return engine->isReading(); }
     bool isSending() const { return engine->isWriting(); }
     TransferEngine *transferEngine() const { return engine; }
+    WindowMemory *windowMemory() const { return memory; }
     // A write of these records, as the write button starts one (verify as ticked).
     void startWrite(const QList<channel> &channels, const QList<DMR> &dmrs);
     // Opens a channel file into the table as Open does, the unsaved-edits question included.

@@ -37,30 +37,17 @@ std::unique_ptr<QSettings> WindowMemory::settings()
     return std::make_unique<QSettings>(QCoreApplication::applicationName(), QCoreApplication::applicationName());
 }
 
-QVariant WindowMemory::remembered(const QString &key, const QVariant &fallback)
-{
-    // A file that cannot be read or parsed is as good as none: the program starts as on its first run.
-    const auto store = settings();
-    if (store->status() != QSettings::NoError)
-        return fallback;
-    return store->value(key, fallback);
-}
-
-void WindowMemory::remember(const QString &key, const QVariant &value)
-{
-    const auto store = settings();
-    if (store->status() == QSettings::NoError)
-        store->setValue(key, value);
-}
-
 WindowMemory::WindowMemory(termial *window)
-    : QObject(window), w(window), recentAction(new QAction(window->form()->tableView)),
+    : QObject(window), w(window), store(settings()), recentAction(new QAction(window->form()->tableView)),
       recentMenu(new QMenu(window->form()->tableView))
 {
+    // A file that cannot be read or parsed is as good as none: the window starts as on a first run, and
+    // what it keeps from now on replaces the damaged file.
+    if (store->status() != QSettings::NoError)
+        store->clear();
     recentAction->setObjectName(QStringLiteral("recentFilesAction"));
     recentMenu->setObjectName(QStringLiteral("recentFilesMenu"));
     recentAction->setMenu(recentMenu);
-    window->form()->tableView->addAction(recentAction);
     connect(recentMenu, &QMenu::aboutToShow, this, &WindowMemory::fillRecentMenu);
     // Any edit, undo or fill may change whether there are unsaved edits.
     connect(window->tableModel(), &QAbstractItemModel::dataChanged, this, &WindowMemory::updateTitle);
@@ -68,8 +55,22 @@ WindowMemory::WindowMemory(termial *window)
     retranslate();
 }
 
+WindowMemory::~WindowMemory() = default;
+
+QVariant WindowMemory::remembered(const QString &key, const QVariant &fallback) const
+{
+    return store->value(key, fallback);
+}
+
+void WindowMemory::remember(const QString &key, const QVariant &value)
+{
+    store->setValue(key, value);
+}
+
 void WindowMemory::restore()
 {
+    // Last in the table's context menu, after the entries built before.
+    w->form()->tableView->addAction(recentAction);
     // Bytes Qt does not recognise as a geometry are refused by restoreGeometry itself; a damaged one it takes
     // may still leave the window smaller than its controls need, and is undone.
     const QRect first = w->geometry();

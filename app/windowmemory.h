@@ -21,13 +21,15 @@ class WindowMemory : public QObject
 public:
     // ~/.config/control-terminal/control-terminal.conf on Linux ($XDG_CONFIG_HOME when set).
     static std::unique_ptr<QSettings> settings();
-    // A value kept in the settings, or `fallback` when the file is unreadable or broken or lacks the key.
-    static QVariant remembered(const QString &key, const QVariant &fallback = {});
-    static void remember(const QString &key, const QVariant &value);
 
     static constexpr int kMostRecent = 8;
 
     explicit WindowMemory(termial *window);
+    ~WindowMemory() override;
+
+    // A value kept from an earlier run, or `fallback`.
+    QVariant remembered(const QString &key, const QVariant &fallback = {}) const;
+    void remember(const QString &key, const QVariant &value);
 
     // Puts back what the last run left: the window's size and place, the column widths, the port.
     void restore();
@@ -48,6 +50,8 @@ private:
     void fillRecentMenu();
 
     termial *w;
+    // Read once when the window starts: Qt reports a damaged file only to the first reader after a change.
+    std::unique_ptr<QSettings> store;
     QAction *recentAction;
     QMenu *recentMenu;
     QString currentFile;

@@ -241,6 +241,9 @@ void TestRemember::brokenSettingsIgnored()
         firstRun = w.size();
     }
     const QByteArray broken[] = {
+        // Good lines first, then one Qt cannot parse: the whole file is suspect.
+        "[General]\nbackupBeforeWrite=true\nrecentFiles=" + QFile::encodeName(QCoreApplication::applicationFilePath()) +
+            "\n[broken\n",
         QByteArray("[General\n\xff\xfe=\x01\x02\n[[]]]\nport=\"\ncolumnWidths=@Variant(\0\0\0\x7f\0\0", 51),
         "[General]\nport=/dev/no-such-device\nlastFolder=/no/such/folder\nwindowGeometry=@ByteArray(garbage)\n"
         "columnWidths=1, 2, x\nrecentFiles=relative.json, /no/such/file.json\n",
@@ -270,7 +273,7 @@ void TestRemember::brokenSettingsIgnored()
     for (const QSize &size : {QSize(1250, 40), QSize(200, 700)}) {
         QWidget probe;
         probe.setGeometry(QRect(QPoint(100, 100), size));
-        WindowMemory::remember(QStringLiteral("windowGeometry"), probe.saveGeometry());
+        WindowMemory::settings()->setValue(QStringLiteral("windowGeometry"), probe.saveGeometry());
         QCOMPARE(termial().size(), firstRun);
     }
 }
