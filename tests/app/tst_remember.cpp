@@ -228,6 +228,8 @@ void TestRemember::carriedToTheNextWindow()
     QTest::keyClick(menu, Qt::Key_2);
     QTRY_COMPARE(shownTitle(w), QStringLiteral("Control terminal - plan8.json"));
     QCOMPARE(w.form()->status_bar->currentMessage(), QStringLiteral("Opened plan8.json: 1 channels"));
+    w.form()->language_comboBox->setCurrentIndex(2);
+    QTRY_COMPARE(shownTitle(w), QStringLiteral("Terminal de contrôle - plan8.json"));
 }
 
 // Bytes that are no settings file, values of the wrong kind or out of range, and a folder where the file
