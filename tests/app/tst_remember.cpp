@@ -341,7 +341,7 @@ void TestRemember::screenReaderAndKeyboard()
     QStringList heard;
     QObject::connect(ui->status_bar, &QStatusBar::messageChanged, &rig.sim,
                      [&](const QString &message) { heard << message + " = " + accessible(ui->status_bar); });
-    answerOnly(rig.sim, [](const QByteArray &f) { return channelOf(f) != 1; });
+    const auto skip1 = answerOnly(rig.sim, [](const QByteArray &f) { return channelOf(f) != 1; });
     ui->read_btn->click();
     QVERIFY(rig.waitIdle(10000));
     const QString end = "Read: 3 channels in " + rig.seconds + " s, 1 failed";
@@ -352,6 +352,11 @@ void TestRemember::screenReaderAndKeyboard()
     QCOMPARE(cell->text(QAccessible::Description), w.tableModel()->index(1, ColChannel).data(Qt::ToolTipRole).toString());
     QVERIFY(!cell->text(QAccessible::Description).isEmpty());
     QVERIFY(table->tableInterface()->cellAt(0, ColChannel)->text(QAccessible::Description).isEmpty());
+    // Read through at last: the reason goes with the mark.
+    QObject::disconnect(skip1);
+    ui->read_btn->click();
+    QVERIFY(rig.waitIdle(10000));
+    QCOMPARE(table->tableInterface()->cellAt(1, ColChannel)->text(QAccessible::Description), QString());
 
     // The context menu, from the Menu key and from Shift+F10, over the current cell.
     ui->tableView->setCurrentIndex(w.tableModel()->index(2, ColName));
