@@ -383,6 +383,14 @@ void TestRemember::screenReaderAndKeyboard()
                                        "Remove rows|Sort by frequency|Sort by name|Fill down|Tick edited rows|Find…|"
                                        "Find next|Open latest backup|Recent files"));
     }
+    // Tab inside an open editor commits it and opens the next cell's editor.
+    QWidget *editor = openEditor(ui->tableView, 0, ColName);
+    QVERIFY(editor);
+    typeText(editor, QStringLiteral("TABBED"));
+    QTest::keyClick(editor, Qt::Key_Tab);
+    QCOMPARE(w.tableModel()->index(0, ColName).data().toString(), QStringLiteral("TABBED"));
+    QCOMPARE(ui->tableView->currentIndex(), w.tableModel()->index(0, ColVfoaFreq));
+    QVERIFY(ui->tableView->isAncestorOf(QApplication::focusWidget()));
 }
 
 QTEST_MAIN(TestRemember)
