@@ -5,8 +5,23 @@
 #include "ui_termial.h"
 
 #include <QAccessible>
+#include <QAccessibleWidget>
 #include <QContextMenuEvent>
 #include <QKeyEvent>
+
+namespace
+{
+const QString kAnnouncement = QStringLiteral("statusAnnouncement");
+
+// Screen readers speak a notification when it shows (Qt 6.4 has no call to announce a text), so the
+// status line's news travel through an invisible widget that presents itself as one.
+QAccessibleInterface *announcementInterface(const QString &, QObject *object)
+{
+    if (object->isWidgetType() && object->objectName() == kAnnouncement)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Notification);
+    return nullptr;
+}
+} // namespace
 
 Accessibility::Accessibility(termial *window) : QObject(window), w(window)
 {
@@ -14,6 +29,12 @@ Accessibility::Accessibility(termial *window) : QObject(window), w(window)
     // The spin box's label only says "0~"; the jump field's placeholder vanishes once typed in.
     ui->label_31->setBuddy(ui->channelMaxNum_spinBox);
     connect(ui->status_bar, &QStatusBar::messageChanged, this, &Accessibility::statusChanged);
+    static const bool factoryInstalled = (QAccessible::installFactory(announcementInterface), true);
+    Q_UNUSED(factoryInstalled);
+    announcement = new QWidget(ui->status_bar);
+    announcement->setObjectName(kAnnouncement);
+    announcement->setFixedSize(0, 0);
+    announcement->hide();
     ui->tableView->installEventFilter(this);
     // Tab leaves the table for the next control instead of walking its 19 000 cells; the arrow keys move
     // between cells, and Tab inside an open editor still commits it and opens the next one.
@@ -39,9 +60,10 @@ void Accessibility::retranslate()
 }
 
 // The status line is where the end of a transfer, a save or an open is said. Its message becomes its
-// accessible name, and the change is announced like an alert, so that a screen reader speaks it without
-// the focus moving there. Of a transfer only the first line and the end are told: a line per channel
-// would talk over everything else, and the progress bar holds the count for whoever asks.
+// accessible name (read when a person asks for the status bar) and is announced as a notification, so
+// that a screen reader speaks it without the focus moving there. Of a transfer only the first line and
+// the end are told: a line per channel would talk over everything else, and the progress bar holds the
+// count for whoever asks.
 void Accessibility::statusChanged(const QString &message)
 {
     const bool transferring = w->isReading() || w->isSending();
@@ -53,8 +75,11 @@ void Accessibility::statusChanged(const QString &message)
     if (status->accessibleName() == name)
         return;
     status->setAccessibleName(name);
-    QAccessibleEvent alert(status, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    if (message.isEmpty())
+        return;
+    announcement->hide();
+    announcement->setAccessibleName(message);
+    announcement->show();
 }
 
 // The Menu key and Shift+F10 open the table's context menu at the current cell, where the keyboard is.

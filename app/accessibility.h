@@ -6,6 +6,7 @@
 #include <QObject>
 
 class termial;
+class QWidget;
 
 class Accessibility : public QObject
 {
@@ -23,5 +24,6 @@ private:
     void statusChanged(const QString &message);
 
     termial *w;
+    QWidget *announcement; // shown anew with each message worth telling
     bool transferTold = false; // the status line told of the transfer under way
 };

@@ -115,6 +115,16 @@ QString firstPort()
     return ports.isEmpty() ? QString() : ports.first().portName();
 }
 
+// Counts how often a widget is shown.
+struct ShowCounter : QObject {
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Show;
+        return false;
+    }
+};
+
 } // namespace
 
 class TestRemember : public QObject
@@ -336,12 +346,21 @@ void TestRemember::screenReaderAndKeyboard()
     QStringList heard;
     QObject::connect(ui->status_bar, &QStatusBar::messageChanged, &rig.sim,
                      [&](const QString &message) { heard << message + " = " + accessible(ui->status_bar); });
+    // Told as a notification shown anew for each, which is what a screen reader speaks of its own accord.
+    auto *told = ui->status_bar->findChild<QWidget *>(QStringLiteral("statusAnnouncement"));
+    QVERIFY(told);
+    ShowCounter shows;
+    told->installEventFilter(&shows);
     const auto skip1 = answerOnly(rig.sim, [](const QByteArray &f) { return channelOf(f) != 1; });
     ui->read_btn->click();
     QVERIFY(rig.waitIdle(10000));
     const QString end = "Read: 3 channels in " + rig.seconds + " s, 1 failed";
     QCOMPARE(heard.join(u'|'), "Reading 0 / 3 = Reading 0 / 3|Reading 1 / 3 = Reading 0 / 3|Reading 2 / 3 = Reading 0 / 3|"
                                "Reading 3 / 3 = Reading 0 / 3|" + end + " = " + end);
+    QAccessibleInterface *notification = QAccessible::queryAccessibleInterface(told);
+    QCOMPARE(QStringList({QString::number(shows.count), QString::number(notification->role(), 16),
+                          notification->text(QAccessible::Name), told->isVisible() ? "shown" : "hidden"}),
+             QStringList({"2", "86", end, "shown"}));
     QAccessibleInterface *table = QAccessible::queryAccessibleInterface(ui->tableView);
     QAccessibleInterface *cell = table->tableInterface()->cellAt(1, ColChannel);
     QCOMPARE(cell->text(QAccessible::Description), w.tableModel()->index(1, ColChannel).data(Qt::ToolTipRole).toString());
