@@ -269,6 +269,8 @@ private:
     void finishTransfer(const TransferEngine::Report &report);
     static QString failureText(const TransferEngine::Failure &failure);
     void showProgress();
+    // Moves the bar by the frames answered since it last moved, and says where the transfer is.
+    void showFrames();
     QString permissionHint(const QString &path) const;
     // Row marks on the channel-number cell: a warning colour and a tool tip saying what failed.
     void markRow(quint16 number, const QString &why);
@@ -276,6 +278,8 @@ private:
     void rowEdited(QStandardItem *item);
 
     std::function<QString()> statusText;
+    int framesToShow = 0;           // answered, not yet on the bar
+    QTimer *progressPace = nullptr; // paces the bar while a screen reader listens
     bool checkingAll = false;
     int currentTab = 0;
 };

@@ -6,6 +6,7 @@
 #include "log.h"
 #include "seams.h"
 
+#include <QAccessible>
 #include <QTimer>
 
 using Direction = TransferEngine::Direction;
@@ -20,11 +21,21 @@ void termial::initTransferEngine()
     connect(engine, &TransferEngine::dmrRead, this, [this](const DMR &record) {
         engine->readPurpose() == SafetyNet::IntoTable ? viewUpdateDmr(record.channelNumber(), record) : safety->keep(record);
     });
+    // A screen reader is told of every change of the bar and the status line. At one a frame they bury
+    // the news of a transfer's end (Orca drops what comes during such a flood), so while one listens the
+    // two move five times a second.
+    progressPace = new QTimer(this);
+    progressPace->setSingleShot(true);
+    progressPace->setInterval(200);
+    connect(progressPace, &QTimer::timeout, this, &termial::showFrames);
     connect(engine, &TransferEngine::frameAnswered, this, [this] {
-        ui->load_progressBar->setValue(ui->load_progressBar->value() + 1);
-        showProgress();
+        ++framesToShow;
+        if (!QAccessible::isActive())
+            showFrames();
+        else if (!progressPace->isActive())
+            progressPace->start();
     });
-    connect(engine, &TransferEngine::verifyStarted, this, &termial::showProgress);
+    connect(engine, &TransferEngine::verifyStarted, this, &termial::showFrames);
     connect(engine, &TransferEngine::finished, this, &termial::finishTransfer);
     connect(engine, &TransferEngine::lineLost, this, &termial::lineLost);
     connect(engine, &TransferEngine::lineSilent, this, [this](const QList<quint16> &notTransferred) {
@@ -126,8 +137,18 @@ QString termial::failureText(const TransferEngine::Failure &failure)
                : tr("存储内容不同：%1").arg(failure.fields.join(QStringLiteral(", ")));
 }
 
+void termial::showFrames()
+{
+    progressPace->stop();
+    ui->load_progressBar->setValue(ui->load_progressBar->value() + framesToShow);
+    framesToShow = 0;
+    showProgress();
+}
+
 void termial::finishTransfer(const TransferEngine::Report &report)
 {
+    if (framesToShow > 0)
+        showFrames();
     const bool write = report.direction == Direction::Write;
     QList<int> through;
     for (const quint16 number : report.through) {
