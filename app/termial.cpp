@@ -13,6 +13,7 @@
 #include <QStandardItemModel>
 #include <QTimer>
 #include <QTranslator>
+#include <QUndoStack>
 
 termial::termial(QWidget *parent)
     : QWidget(parent), modeList(vocabulary::modes()), yayinList(vocabulary::analogTones()),
@@ -74,6 +75,10 @@ termial::~termial()
     // The engine goes first: its timers stop and its port closes while the window is still whole.
     disconnect(engine, nullptr, this, nullptr);
     delete engine;
+    // The undo stack, deleted with the children below, announces its end; the title must not hear it
+    // from a window already half gone.
+    disconnect(undoStack(), nullptr, memory, nullptr);
+    disconnect(model, nullptr, memory, nullptr);
     delete ui;
     // A catalogue load still running on the pool writes into a translator owned by its watcher, which
     // dies with this window: let it finish first.
