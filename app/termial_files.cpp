@@ -189,6 +189,7 @@ void termial::closeEvent(QCloseEvent *event)
     if (settleEdits(rows)) {
         memory->closing();
         event->accept();
-    } else
+    } else {
         event->ignore();
+    }
 }
